@@ -1,0 +1,132 @@
+// The simulated host: loads the effect, builds each command's records the
+// way the host does, serves its callbacks and suites, and keeps account of
+// everything it hands out.
+#pragma once
+
+#include <exception>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "AE_Effect.h"
+#include "AE_GeneralPlug.h"
+#include "Faults.h"
+#include "HandleStore.h"
+#include "Ledger.h"
+#include "PluginLibrary.h"
+#include "SuiteDirectory.h"
+#include "Trace.h"
+
+namespace simhost {
+
+// The code the basic suite returns for a suite it does not offer.
+constexpr SPErr kSuiteNotFoundError = 0x53214664;
+
+// A parameter the effect added during parameter set-up, with its texts
+// copied out of the effect's memory.
+struct AddedParam {
+    PF_ParamIndex index;
+    PF_ParamDef def;
+    std::string name;
+    std::string label;
+};
+
+class Host {
+public:
+    // Loads the plug-in library and resolves its entry point; throws
+    // std::runtime_error when either fails.
+    explicit Host(const std::string& plugin_path, const std::string& entry_name = "EntryPointFunc");
+    ~Host();
+    Host(const Host&) = delete;
+    Host& operator=(const Host&) = delete;
+
+    // The host a callback belongs to: the one whose command is running.
+    static Host& Active();
+
+    // Sends one command through the entry point and returns its result.
+    PF_Err Send(PF_Cmd cmd, void* extra = nullptr);
+    PF_Err About() { return Send(PF_Cmd_ABOUT); }
+    PF_Err GlobalSetup() { return Send(PF_Cmd_GLOBAL_SETUP); }
+    PF_Err GlobalSetdown() { return Send(PF_Cmd_GLOBAL_SETDOWN); }
+    PF_Err ParamsSetup() { return Send(PF_Cmd_PARAMS_SETUP); }
+
+    // The record every command receives; a test may alter it beforehand.
+    PF_InData& InData() { return in_; }
+    // The output record as the host fills it before each command.
+    PF_OutData& OutTemplate() { return out_template_; }
+    // The output record as the effect left it after the last command.
+    const PF_OutData& OutData() const { return out_; }
+
+    Ledger& ledger() { return ledger_; }
+    Faults& faults() { return faults_; }
+    const Trace& trace() const { return trace_; }
+    SuiteDirectory& suites() { return suites_; }
+    HandleStore& handles() { return handles_; }
+
+    PF_Handle GlobalData() const { return in_.global_data; }
+    const std::vector<std::string>& Registrations() const { return registrations_; }
+    AEGP_PluginID LastPluginId() const { return next_plugin_id_ - 1; }
+    const std::vector<AddedParam>& Params() const { return params_; }
+    PF_ProgPtr EffectRef() const { return in_.effect_ref; }
+
+    // --- used by the host's own services ---
+
+    // Records a call that can fail, and returns the code of a fault armed
+    // for it, or 0.
+    A_Err Enter(const char* op, std::string args);
+    // Records a call that has no way to report failure.
+    void Note(const char* op, std::string args);
+    // A suite acquisition: the refusal a test armed for it, if any.
+    std::optional<Refusal> OnAcquire(const std::string& name, int version);
+
+    AEGP_PluginID Register(const char* name);
+    PF_Err AddParam(PF_ProgPtr effect_ref, PF_ParamIndex index, const PF_ParamDef* def);
+    // A callback that names an effect this host did not send a command to.
+    bool KnowsEffect(PF_ProgPtr effect_ref);
+
+private:
+    void PrepareCommand(PF_Cmd cmd);
+    void FinishCommand(PF_Cmd cmd, PF_Err err);
+
+    PluginLibrary library_;
+    PF_FilterProc entry_;
+    Ledger ledger_;
+    Faults faults_;
+    Trace trace_;
+    SuiteDirectory suites_;
+    HandleStore handles_;
+
+    SPBasicSuite basic_suite_;
+    PF_UtilCallbacks utils_;
+    PF_InData in_;
+    PF_OutData out_template_;
+    PF_OutData out_;
+    int effect_token_ = 0;
+
+    int calls_ = 0;
+    int acquisitions_ = 0;
+    std::map<std::string, int> op_calls_;
+
+    AEGP_PluginID next_plugin_id_ = 1;
+    std::vector<std::string> registrations_;
+    std::vector<AddedParam> params_;
+    PF_ParamDef input_param_;
+};
+
+// Runs a host service body, turning anything it throws into a host error so
+// that nothing unwinds through the effect's frames.
+template <class Body>
+A_Err Guarded(const char* op, Body&& body) noexcept {
+    try {
+        return body();
+    } catch (const std::exception& e) {
+        Host::Active().ledger().Violation(std::string(op) + " failed inside the host: " + e.what());
+    } catch (...) {
+        Host::Active().ledger().Violation(std::string(op) + " failed inside the host");
+    }
+    return A_Err_GENERIC;
+}
+
+}  // namespace simhost

@@ -1,0 +1,39 @@
+#include <gtest/gtest.h>
+
+#include "Host.h"
+
+namespace {
+
+using simhost::Host;
+
+TEST(ParamsSetup, AddsTheButton) {
+    Host host(DORVANE_PLUGIN_PATH);
+    ASSERT_EQ(host.ParamsSetup(), PF_Err_NONE);
+    ASSERT_EQ(host.Params().size(), 1u);
+    const simhost::AddedParam& button = host.Params()[0];
+    EXPECT_EQ(button.index, -1);
+    EXPECT_EQ(button.def.param_type, PF_Param_BUTTON);
+    EXPECT_EQ(button.name, "");
+    EXPECT_EQ(button.label, "Create Controls");
+    EXPECT_EQ(button.def.flags, PF_ParamFlag_SUPERVISE);
+    EXPECT_EQ(button.def.ui_flags, 0);
+    EXPECT_EQ(button.def.uu.id, 1);
+    EXPECT_EQ(button.def.u.button_d.value, 0);
+    EXPECT_EQ(button.def.ui_width, 0);
+    EXPECT_EQ(button.def.ui_height, 0);
+    EXPECT_EQ(host.OutData().num_params, 2);
+    const std::vector<std::string> expected = {"strcpy", "add_param"};
+    EXPECT_EQ(host.trace().Ops(), expected);
+    EXPECT_TRUE(host.ledger().Empty()) << host.ledger().Report();
+}
+
+TEST(ParamsSetup, RefusedParameterLeavesTheCountAlone) {
+    Host host(DORVANE_PLUGIN_PATH);
+    host.OutTemplate().num_params = 77;
+    host.faults().FailOperation("add_param", 1, PF_Err_OUT_OF_MEMORY);
+    EXPECT_EQ(host.ParamsSetup(), PF_Err_OUT_OF_MEMORY);
+    EXPECT_EQ(host.OutData().num_params, 77);
+    EXPECT_TRUE(host.Params().empty());
+}
+
+}  // namespace
