@@ -6,6 +6,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "project/DefaultProject.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -37,6 +38,10 @@ Host::Host(const std::string& plugin_path, const std::string& entry_name)
     }
     OfferHandleSuite(suites_);
     OfferUtilitySuite(suites_);
+    OfferPFInterfaceSuite(suites_);
+
+    project_ = DefaultProject();
+    instance_ = DefaultInstance(project_);
 
     basic_suite_ = BasicSuiteTable();
     std::memset(&utils_, 0, sizeof(utils_));
@@ -135,6 +140,20 @@ std::optional<Refusal> Host::OnAcquire(const std::string& name, int version) {
 AEGP_PluginID Host::Register(const char* name) {
     registrations_.emplace_back(name);
     return next_plugin_id_++;
+}
+
+AEGP_LayerH Host::LayerHandle(int layer_id) {
+    std::unique_ptr<void*>& token = layer_tokens_[layer_id];
+    if (!token) token = std::make_unique<void*>(nullptr);
+    return reinterpret_cast<AEGP_LayerH>(token.get());
+}
+
+Layer* Host::LayerFromHandle(AEGP_LayerH layer) {
+    for (const auto& [id, token] : layer_tokens_) {
+        if (reinterpret_cast<AEGP_LayerH>(token.get()) == layer) return project_.FindLayer(id);
+    }
+    ledger_.Violation("a call named a layer the host never handed out");
+    return nullptr;
 }
 
 bool Host::KnowsEffect(PF_ProgPtr effect_ref) {

@@ -18,6 +18,7 @@
 #include "PluginLibrary.h"
 #include "SuiteDirectory.h"
 #include "Trace.h"
+#include "project/Project.h"
 
 namespace simhost {
 
@@ -26,6 +27,12 @@ constexpr SPErr kSuiteNotFoundError = 0x53214664;
 
 // A parameter the effect added during parameter set-up, with its texts
 // copied out of the effect's memory.
+// Where the effect instance that receives the host's commands sits.
+struct EffectLocation {
+    int layer_id;
+    int effect_uid;
+};
+
 struct AddedParam {
     PF_ParamIndex index;
     PF_ParamDef def;
@@ -64,6 +71,18 @@ public:
     const Trace& trace() const { return trace_; }
     SuiteDirectory& suites() { return suites_; }
     HandleStore& handles() { return handles_; }
+
+    // The project the effect works on, and where the effect sits in it.
+    Project& project() { return project_; }
+    EffectLocation& Instance() { return instance_; }
+    // The host's reference for a layer or the composition: stable for the
+    // host's life, never disposed of by the effect.
+    AEGP_LayerH LayerHandle(int layer_id);
+    Layer* LayerFromHandle(AEGP_LayerH layer);
+    AEGP_CompH CompHandle() { return reinterpret_cast<AEGP_CompH>(&comp_token_); }
+    bool IsCompHandle(AEGP_CompH comp) const {
+        return comp == reinterpret_cast<AEGP_CompH>(const_cast<int*>(&comp_token_));
+    }
 
     PF_Handle GlobalData() const { return in_.global_data; }
     const std::vector<std::string>& Registrations() const { return registrations_; }
@@ -104,6 +123,10 @@ private:
     PF_OutData out_template_;
     PF_OutData out_;
     int effect_token_ = 0;
+    int comp_token_ = 0;
+    Project project_;
+    EffectLocation instance_{0, 0};
+    std::map<int, std::unique_ptr<void*>> layer_tokens_;
 
     int calls_ = 0;
     int acquisitions_ = 0;

@@ -14,5 +14,6 @@ void FillHandleCallbacks(PF_UtilCallbacks& utils);
 
 void OfferHandleSuite(SuiteDirectory& suites);
 void OfferUtilitySuite(SuiteDirectory& suites);
+void OfferPFInterfaceSuite(SuiteDirectory& suites);
 
 }  // namespace simhost
