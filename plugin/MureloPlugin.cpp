@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "CameraCapture.h"
+
 namespace {
 
 // An exception the effect did not anticipate says nothing about which host
@@ -10,7 +12,6 @@ constexpr PF_Err kUnexpectedExceptionErr = PF_Err_INTERNAL_STRUCT_DAMAGED;
 
 PF_Err Dispatch(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
                 PF_LayerDef* output, void* extra) {
-    static_cast<void>(extra);
     switch (cmd) {
         case PF_Cmd_ABOUT:
             return About(in_data, out_data, params, output);
@@ -20,6 +21,13 @@ PF_Err Dispatch(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDe
             return GlobalSetdown(in_data);
         case PF_Cmd_PARAMS_SETUP:
             return ParamsSetup(in_data, out_data, params, output);
+        case PF_Cmd_SMART_PRE_RENDER:
+            return SmartPreRender(in_data, out_data, static_cast<PF_PreRenderExtra*>(extra));
+        case PF_Cmd_SMART_RENDER:
+            return SmartRender(in_data, out_data, static_cast<PF_SmartRenderExtra*>(extra));
+        case PF_Cmd_USER_CHANGED_PARAM:
+            return UserChangedParam(in_data, out_data, params, output,
+                                    static_cast<const PF_UserChangedParamExtra*>(extra));
         default:
             return PF_Err_NONE;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AE_Effect.h"
+#include "AE_EffectSmartRender.h"
 
 #ifdef _WIN32
 #define DORVANE_EXPORT __declspec(dllexport)
@@ -20,3 +21,5 @@ PF_Err GlobalSetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params
 PF_Err GlobalSetdown(PF_InData* in_data);
 PF_Err ParamsSetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
                    PF_LayerDef* output);
+PF_Err SmartPreRender(PF_InData* in_data, PF_OutData* out_data, PF_PreRenderExtra* extra);
+PF_Err SmartRender(PF_InData* in_data, PF_OutData* out_data, PF_SmartRenderExtra* extra);

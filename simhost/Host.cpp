@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "project/DefaultProject.h"
+#include "PropertyListChecks.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -31,14 +32,23 @@ constexpr A_long kHostAppId = ('F' << 24) | ('X' << 16) | ('T' << 8) | 'C';
 
 }  // namespace
 
-Host::Host(const std::string& plugin_path, const std::string& entry_name)
-    : library_(plugin_path), entry_(library_.Find(entry_name)) {
+Host::Host(const std::string& plugin_path)
+    : properties_(AcceptEffectPropertyList(plugin_path)),
+      library_(plugin_path),
+      entry_(library_.Find(EffectEntryName(properties_))) {
     if (entry_ == nullptr) {
-        throw std::runtime_error(plugin_path + " exports no " + entry_name);
+        throw std::runtime_error(plugin_path + " exports no " + EffectEntryName(properties_));
     }
     OfferHandleSuite(suites_);
     OfferUtilitySuite(suites_);
     OfferPFInterfaceSuite(suites_);
+    OfferEffectSuite(suites_);
+    OfferStreamSuite(suites_);
+    OfferDynamicStreamSuite(suites_);
+    OfferMemorySuite(suites_);
+    OfferKeyframeSuite(suites_);
+    OfferLayerSuite(suites_);
+    OfferCompSuite(suites_);
 
     project_ = DefaultProject();
     instance_ = DefaultInstance(project_);
@@ -47,6 +57,7 @@ Host::Host(const std::string& plugin_path, const std::string& entry_name)
     std::memset(&utils_, 0, sizeof(utils_));
     utils_.ansi = AnsiCallbacksTable();
     FillHandleCallbacks(utils_);
+    FillWorldCallbacks(utils_);
 
     std::memset(&in_, 0, sizeof(in_));
     in_.inter = InteractCallbacksTable();
@@ -95,6 +106,21 @@ PF_Err Host::Send(PF_Cmd cmd, void* extra) {
     return err;
 }
 
+void Host::RunCommand(const std::function<void(PF_InData*)>& command) {
+    ActiveScope scope(this);
+    PrepareCommand(PF_Cmd_USER_CHANGED_PARAM);
+    command(&in_);
+}
+
+void Host::CallEffectRoutine(const std::function<void()>& routine) {
+    ActiveScope scope(this);
+    trace_.Clear();
+    calls_ = 0;
+    acquisitions_ = 0;
+    op_calls_.clear();
+    routine();
+}
+
 void Host::PrepareCommand(PF_Cmd cmd) {
     trace_.Clear();
     calls_ = 0;
@@ -108,6 +134,10 @@ void Host::PrepareCommand(PF_Cmd cmd) {
 }
 
 void Host::FinishCommand(PF_Cmd cmd, PF_Err err) {
+    if (cmd == PF_Cmd_GLOBAL_SETUP && err == PF_Err_NONE) {
+        const std::vector<std::string> mismatches = GlobalSetupMismatches(properties_, out_);
+        warnings_.insert(warnings_.end(), mismatches.begin(), mismatches.end());
+    }
     if (cmd == PF_Cmd_GLOBAL_SETUP && err == PF_Err_NONE && out_.global_data != nullptr) {
         if (!handles_.Exists(out_.global_data)) {
             ledger_.Violation("global set-up returned a handle the host never made");
@@ -123,14 +153,14 @@ void Host::FinishCommand(PF_Cmd cmd, PF_Err err) {
 A_Err Host::Enter(const char* op, std::string args) {
     ++calls_;
     const int op_call = ++op_calls_[op];
-    trace_.Record(op, std::move(args));
+    trace_.Record(op, std::move(args), true);
     return faults_.OnCall(op, calls_, op_call).value_or(A_Err_NONE);
 }
 
 void Host::Note(const char* op, std::string args) {
     ++calls_;
     ++op_calls_[op];
-    trace_.Record(op, std::move(args));
+    trace_.Record(op, std::move(args), false);
 }
 
 std::optional<Refusal> Host::OnAcquire(const std::string& name, int version) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -14,11 +15,16 @@
 #include "AE_GeneralPlug.h"
 #include "Faults.h"
 #include "HandleStore.h"
+#include "KeyframeBatches.h"
 #include "Ledger.h"
 #include "PluginLibrary.h"
+#include "PropertyList.h"
+#include "References.h"
 #include "SuiteDirectory.h"
 #include "Trace.h"
+#include "UndoHistory.h"
 #include "project/Project.h"
+#include "render/WorldRegistry.h"
 
 namespace simhost {
 
@@ -44,7 +50,10 @@ class Host {
 public:
     // Loads the plug-in library and resolves its entry point; throws
     // std::runtime_error when either fails.
-    explicit Host(const std::string& plugin_path, const std::string& entry_name = "EntryPointFunc");
+    // Reads the plug-in's property list first, as the host does, and refuses
+    // (std::runtime_error) a plug-in that is not an effect or whose listed
+    // entry point the library does not export.
+    explicit Host(const std::string& plugin_path);
     ~Host();
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
@@ -54,10 +63,23 @@ public:
 
     // Sends one command through the entry point and returns its result.
     PF_Err Send(PF_Cmd cmd, void* extra = nullptr);
+    // Calls a routine the effect handed the host outside the entry point
+    // (a deletion function, say), with the host answering its callbacks and
+    // the trace and call counts started afresh as for a command.
+    void CallEffectRoutine(const std::function<void()>& routine);
     PF_Err About() { return Send(PF_Cmd_ABOUT); }
     PF_Err GlobalSetup() { return Send(PF_Cmd_GLOBAL_SETUP); }
     PF_Err GlobalSetdown() { return Send(PF_Cmd_GLOBAL_SETDOWN); }
     PF_Err ParamsSetup() { return Send(PF_Cmd_PARAMS_SETUP); }
+    // The user changes parameter `param_index`; for the button, a press.
+    PF_Err UserChangedParam(PF_ParamIndex param_index = 1) {
+        PF_UserChangedParamExtra extra{param_index};
+        return Send(PF_Cmd_USER_CHANGED_PARAM, &extra);
+    }
+    // Runs `command` as the body of a command the host sent, for in-process
+    // tests of the effect's routines: the host is active, the trace starts
+    // afresh and the callable receives the command's PF_InData.
+    void RunCommand(const std::function<void(PF_InData*)>& command);
 
     // The record every command receives; a test may alter it beforehand.
     PF_InData& InData() { return in_; }
@@ -69,12 +91,22 @@ public:
     Ledger& ledger() { return ledger_; }
     Faults& faults() { return faults_; }
     const Trace& trace() const { return trace_; }
+    void SetTracing(bool on) { trace_.SetRecording(on); }
     SuiteDirectory& suites() { return suites_; }
     HandleStore& handles() { return handles_; }
+    // The pixel worlds lent out for the render under way.
+    WorldRegistry& worlds() { return worlds_; }
+    // The effect, stream, value and memory references handed to the effect.
+    References& references() { return references_; }
 
     // The project the effect works on, and where the effect sits in it.
     Project& project() { return project_; }
     EffectLocation& Instance() { return instance_; }
+    UndoHistory& undo() { return undo_; }
+    KeyframeBatches& batches() { return batches_; }
+    // Undoes the latest undo step, as the user's Undo command does; its
+    // label, or nothing when there is none.
+    std::optional<std::string> Undo() { return undo_.Undo(project_); }
     // The host's reference for a layer or the composition: stable for the
     // host's life, never disposed of by the effect.
     AEGP_LayerH LayerHandle(int layer_id);
@@ -86,6 +118,10 @@ public:
 
     PF_Handle GlobalData() const { return in_.global_data; }
     const std::vector<std::string>& Registrations() const { return registrations_; }
+    const PropertyList& Properties() const { return properties_; }
+    // What the host warned about: the list's version and flags against what
+    // global set-up reported.
+    const std::vector<std::string>& Warnings() const { return warnings_; }
     AEGP_PluginID LastPluginId() const { return next_plugin_id_ - 1; }
     const std::vector<AddedParam>& Params() const { return params_; }
     PF_ProgPtr EffectRef() const { return in_.effect_ref; }
@@ -109,6 +145,8 @@ private:
     void PrepareCommand(PF_Cmd cmd);
     void FinishCommand(PF_Cmd cmd, PF_Err err);
 
+    PropertyList properties_;
+    std::vector<std::string> warnings_;
     PluginLibrary library_;
     PF_FilterProc entry_;
     Ledger ledger_;
@@ -116,6 +154,8 @@ private:
     Trace trace_;
     SuiteDirectory suites_;
     HandleStore handles_;
+    WorldRegistry worlds_;
+    References references_{ledger_};
 
     SPBasicSuite basic_suite_;
     PF_UtilCallbacks utils_;
@@ -125,6 +165,8 @@ private:
     int effect_token_ = 0;
     int comp_token_ = 0;
     Project project_;
+    UndoHistory undo_;
+    KeyframeBatches batches_;
     EffectLocation instance_{0, 0};
     std::map<int, std::unique_ptr<void*>> layer_tokens_;
 

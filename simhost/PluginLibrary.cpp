@@ -42,6 +42,32 @@ PluginLibrary::PluginLibrary(const std::string& path) : path_(path), module_(nul
 #endif
 }
 
+#ifdef _WIN32
+std::vector<std::uint8_t> PluginLibrary::ReadResource(const std::string& path, const char* type,
+                                                      int id, int language) {
+    const HMODULE file = LoadLibraryExA(NativePath(path).c_str(), nullptr,
+                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (file == nullptr) {
+        throw std::runtime_error("cannot open " + path + " for its resources: error " +
+                                 std::to_string(GetLastError()));
+    }
+    std::vector<std::uint8_t> bytes;
+    const HRSRC found = FindResourceExA(file, type, MAKEINTRESOURCEA(id), static_cast<WORD>(language));
+    const HGLOBAL loaded = found != nullptr ? LoadResource(file, found) : nullptr;
+    const void* data = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (data != nullptr) {
+        const auto* first = static_cast<const std::uint8_t*>(data);
+        bytes.assign(first, first + SizeofResource(file, found));
+    }
+    FreeLibrary(file);
+    if (data == nullptr) {
+        throw std::runtime_error(std::string("no ") + type + " resource " + std::to_string(id) +
+                                 " in language " + std::to_string(language));
+    }
+    return bytes;
+}
+#endif
+
 PluginLibrary::~PluginLibrary() {
 #ifdef _WIN32
     FreeLibrary(reinterpret_cast<HMODULE>(module_));

@@ -2,7 +2,9 @@
 // whose entry point is looked up by name.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "AE_Effect.h"
 
@@ -15,6 +17,14 @@ public:
     ~PluginLibrary();
     PluginLibrary(const PluginLibrary&) = delete;
     PluginLibrary& operator=(const PluginLibrary&) = delete;
+
+#ifdef _WIN32
+    // A resource of the file at `path`, read with the file mapped as data
+    // only, so that none of its code runs. Throws std::runtime_error when
+    // the file or the resource is missing.
+    static std::vector<std::uint8_t> ReadResource(const std::string& path, const char* type, int id,
+                                                  int language);
+#endif
 
     // Null when the library exports no such symbol.
     PF_FilterProc Find(const std::string& symbol) const;

@@ -11,21 +11,34 @@ namespace simhost {
 struct HostCall {
     std::string op;
     std::string args;
+    bool failable;  // whether a fault armed for this call can make it fail
 };
 
 class Trace {
 public:
-    void Record(std::string op, std::string args) { calls_.push_back({std::move(op), std::move(args)}); }
-    void Clear() { calls_.clear(); }
+    void Record(std::string op, std::string args, bool failable) {
+        ++size_;
+        if (recording_) calls_.push_back({std::move(op), std::move(args), failable});
+    }
+    void Clear() {
+        calls_.clear();
+        size_ = 0;
+    }
+    // Off, the trace only counts calls: for long runs whose every call
+    // would not fit in memory.
+    void SetRecording(bool on) { recording_ = on; }
+    bool Recording() const { return recording_; }
 
     const std::vector<HostCall>& Calls() const { return calls_; }
-    size_t Size() const { return calls_.size(); }
+    size_t Size() const { return size_; }
     std::vector<std::string> Ops() const;
     size_t Count(const std::string& op) const;
     std::string Describe() const;
 
 private:
     std::vector<HostCall> calls_;
+    size_t size_ = 0;
+    bool recording_ = true;
 };
 
 // Formats a call's arguments the way the trace shows them.

@@ -1,8 +1,11 @@
 #!/bin/sh
-# Checks that a built plug-in exports EntryPointFunc and nothing else and,
-# for the Windows build, imports only system DLLs.
+# Checks that a built plug-in exports its entry point (EntryPointFunc, or
+# the name given second) and nothing else, and carries its property list:
+# the Windows build as its US-English "PIPL" resource 16000, importing only
+# system DLLs; other builds as the resource file beside the library.
 set -eu
 plugin="$1"
+entry="${2:-EntryPointFunc}"
 case "$plugin" in
 *.aex)
     dump=$(x86_64-w64-mingw32-objdump -p "$plugin")
@@ -15,13 +18,23 @@ case "$plugin" in
         *) echo "imports a non-system DLL: $dll"; exit 1 ;;
         esac
     done
+    language=$(x86_64-w64-mingw32-windres -i "$plugin" -O rc |
+        awk '/^LANGUAGE / { language = $2 $3 } /^16000 "PIPL"/ { print language }')
+    if [ "$language" != "9,1" ]; then
+        echo "no US-English PIPL resource 16000 (found language: '$language')"
+        exit 1
+    fi
     ;;
 *)
+    if [ ! -s "${plugin%.*}.rsrc" ]; then
+        echo "no property list beside the library: ${plugin%.*}.rsrc"
+        exit 1
+    fi
     exports=$(nm -D --defined-only "$plugin" | awk '{print $3}')
     ;;
 esac
-if [ "$exports" != "EntryPointFunc" ]; then
-    echo "exports other than EntryPointFunc:"
+if [ "$exports" != "$entry" ]; then
+    echo "exports other than $entry:"
     printf '%s\n' "$exports"
     exit 1
 fi

@@ -4,23 +4,41 @@ namespace simhost {
 
 namespace {
 
-Stream LayerInput() {
+std::u16string Utf16(const char* ascii) {
+    const std::string bytes(ascii);
+    return std::u16string(bytes.begin(), bytes.end());
+}
+
+Stream Typed(AEGP_StreamType type, const char* name) {
     Stream stream;
-    stream.type = AEGP_StreamType_LAYER_ID;
+    stream.type = type;
+    stream.name = Utf16(name);
     return stream;
 }
 
-Stream OneD(double value) {
-    Stream stream;
-    stream.type = AEGP_StreamType_OneD;
+Stream LayerInput() { return Typed(AEGP_StreamType_LAYER_ID, "Input Layer"); }
+
+Stream OneD(const char* name, double value) {
+    Stream stream = Typed(AEGP_StreamType_OneD, name);
     stream.value.one_d = value;
     return stream;
 }
 
-Stream ThreeD(double x, double y, double z) {
-    Stream stream;
-    stream.type = AEGP_StreamType_ThreeD_SPATIAL;
+Stream TwoD(const char* name, double x, double y) {
+    Stream stream = Typed(AEGP_StreamType_TwoD_SPATIAL, name);
+    stream.value.two_d = {x, y};
+    return stream;
+}
+
+Stream ThreeD(const char* name, double x, double y, double z) {
+    Stream stream = Typed(AEGP_StreamType_ThreeD_SPATIAL, name);
     stream.value.three_d = {x, y, z};
+    return stream;
+}
+
+Stream Color(const char* name, double alpha, double red, double green, double blue) {
+    Stream stream = Typed(AEGP_StreamType_COLOR, name);
+    stream.value.color = {alpha, red, green, blue};
     return stream;
 }
 
@@ -28,25 +46,27 @@ Stream ThreeD(double x, double y, double z) {
 
 Project DefaultProject() {
     Project project;
+    // Keys are the host's own numbering: stable, never 0, not in list order.
     project.installed = {
-        {1, "ADBE Gaussian Blur 2", "Gaussian Blur", {LayerInput(), OneD(0.0)}},
-        {2, "ADBE Slider Control", "Slider Control", {LayerInput(), OneD(0.0)}},
-        {3, "ADBE Point Control", "Point Control", {LayerInput(), OneD(0.0)}},
-        {4, "ADBE Point3D Control", "3D Point Control", {LayerInput(), ThreeD(960.0, 540.0, 0.0)}},
-        {5, "ADBE Color Control", "Color Control", {LayerInput(), OneD(0.0)}},
-        {6, "ADBE Checkbox Control", "Checkbox Control", {LayerInput(), OneD(0.0)}},
-        {7, kEffectUnderTestMatchName, "Dorvane", {LayerInput(), OneD(0.0)}},
+        {11, "ADBE Gaussian Blur 2", "Gaussian Blur",
+         {LayerInput(), OneD("Blurriness", 0.0), OneD("Blur Dimensions", 1.0),
+          OneD("Repeat Edge Pixels", 0.0)}},
+        {12, "ADBE Slider Control", "Slider Control", {LayerInput(), OneD("Slider", 0.0)}},
+        {13, "ADBE Point Control", "Point Control", {LayerInput(), TwoD("Point", 960.0, 540.0)}},
+        {14, "ADBE Point3D Control", "3D Point Control",
+         {LayerInput(), ThreeD("3D Point", 960.0, 540.0, 0.0)}},
+        {15, "ADBE Color Control", "Color Control",
+         {LayerInput(), Color("Color", 1.0, 1.0, 0.0, 0.0)}},
+        {16, "ADBE Checkbox Control", "Checkbox Control", {LayerInput(), OneD("Checkbox", 0.0)}},
+        {17, "ADBE Angle Control", "Angle Control", {LayerInput(), OneD("Angle", 0.0)}},
+        {18, kEffectUnderTestMatchName, "Dorvane",
+         {LayerInput(), Typed(AEGP_StreamType_NO_DATA, "Create Controls")}},
     };
     Layer layer;
     layer.id = project.next_id++;
     layer.name = u"Solid 1";
-    EffectInstance effect;
-    effect.uid = project.next_id++;
-    effect.key = 7;
-    effect.name = u"Dorvane";
-    effect.params = project.installed.back().params;
-    layer.effects.push_back(effect);
     project.comp.layers.push_back(layer);
+    project.ApplyEffect(layer.id, 18);
     return project;
 }
 

@@ -1,6 +1,7 @@
 #include "project/Project.h"
 
 #include <algorithm>
+#include <string>
 
 namespace simhost {
 
@@ -16,6 +17,42 @@ Layer* Project::FindLayer(int id) {
 }
 
 const Layer* Project::FindLayer(int id) const { return const_cast<Project*>(this)->FindLayer(id); }
+
+EffectInstance* Project::FindEffect(int layer_id, int effect_uid) {
+    Layer* layer = FindLayer(layer_id);
+    if (layer == nullptr) return nullptr;
+    auto found = std::find_if(layer->effects.begin(), layer->effects.end(),
+                              [&](const EffectInstance& effect) { return effect.uid == effect_uid; });
+    return found == layer->effects.end() ? nullptr : &*found;
+}
+
+int Project::ApplyEffect(int layer_id, AEGP_InstalledEffectKey key) {
+    Layer* layer = FindLayer(layer_id);
+    const InstalledEffect* installed_effect = FindInstalled(key);
+    if (layer == nullptr || installed_effect == nullptr || key == 0) return 0;
+    EffectInstance instance;
+    instance.uid = next_id++;
+    instance.key = key;
+    instance.name = DefaultInstanceName(*layer, *installed_effect);
+    instance.params = installed_effect->params;
+    layer->effects.push_back(std::move(instance));
+    return layer->effects.back().uid;
+}
+
+std::u16string Project::DefaultInstanceName(const Layer& layer, const InstalledEffect& effect) {
+    // Display names are ASCII, so each byte is one UTF-16 unit.
+    const std::u16string base(effect.display_name.begin(), effect.display_name.end());
+    auto taken = [&](const std::u16string& name) {
+        return std::any_of(layer.effects.begin(), layer.effects.end(),
+                           [&](const EffectInstance& other) { return other.name == name; });
+    };
+    if (!taken(base)) return base;
+    for (int number = 2;; ++number) {
+        const std::string suffix = " " + std::to_string(number);
+        const std::u16string candidate = base + std::u16string(suffix.begin(), suffix.end());
+        if (!taken(candidate)) return candidate;
+    }
+}
 
 CameraView Project::CameraAt(double comp_seconds) const {
     if (comp.camera) return comp.camera->ViewAt(comp_seconds);

@@ -58,6 +58,16 @@ struct Project {
     const InstalledEffect* FindInstalled(AEGP_InstalledEffectKey key) const;
     Layer* FindLayer(int id);
     const Layer* FindLayer(int id) const;
+    // The effect instance with this uid on that layer, or null.
+    EffectInstance* FindEffect(int layer_id, int effect_uid);
+    // Applies an installed effect at the end of the layer's effects, under
+    // the name the host gives a new instance; returns the instance's uid,
+    // or 0 when the layer or the key is unknown.
+    int ApplyEffect(int layer_id, AEGP_InstalledEffectKey key);
+    // The host's name for a new instance of `effect` on `layer`: the
+    // effect's display name, numbered from 2 when the layer already has an
+    // instance of that name.
+    static std::u16string DefaultInstanceName(const Layer& layer, const InstalledEffect& effect);
     // The camera through which the composition is seen at a time.
     CameraView CameraAt(double comp_seconds) const;
 };

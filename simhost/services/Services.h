@@ -2,6 +2,7 @@
 #pragma once
 
 #include "AE_Effect.h"
+#include "AE_GeneralPlug.h"
 #include "SuiteDirectory.h"
 
 namespace simhost {
@@ -11,9 +12,20 @@ PF_ANSICallbacksBlock AnsiCallbacksTable();
 PF_InteractCallbacks InteractCallbacksTable();
 // Fills the handle routines of the utility callbacks.
 void FillHandleCallbacks(PF_UtilCallbacks& utils);
+// Fills the pixel-world routines of the utility callbacks.
+void FillWorldCallbacks(PF_UtilCallbacks& utils);
 
 void OfferHandleSuite(SuiteDirectory& suites);
 void OfferUtilitySuite(SuiteDirectory& suites);
 void OfferPFInterfaceSuite(SuiteDirectory& suites);
+void OfferEffectSuite(SuiteDirectory& suites);
+void OfferStreamSuite(SuiteDirectory& suites);
+void OfferDynamicStreamSuite(SuiteDirectory& suites);
+void OfferMemorySuite(SuiteDirectory& suites);
+void OfferKeyframeSuite(SuiteDirectory& suites);
+void OfferLayerSuite(SuiteDirectory& suites);
+// The batch operations, for the keyframe suite's table.
+void FillKeyframeBatchOps(AEGP_KeyframeSuite4& suite);
+void OfferCompSuite(SuiteDirectory& suites);
 
 }  // namespace simhost

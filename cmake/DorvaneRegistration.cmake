@@ -1,0 +1,128 @@
+# The registration properties: builds the generator, has it write every form
+# of the property list from plugin/resources/DorvaneProperties.h, and puts
+# each form where its platform's host reads it. Included from plugin/, after
+# the Dorvane target.
+
+set(DORVANE_PIPL_DIR "${PROJECT_SOURCE_DIR}/tools/pipl")
+set(DORVANE_PIPL_WRITERS
+    "${DORVANE_PIPL_DIR}/BundleMetadata.cpp"
+    "${DORVANE_PIPL_DIR}/ResourceFile.cpp"
+    "${DORVANE_PIPL_DIR}/WindowsResourceScript.cpp")
+set(DORVANE_PIPL_INPUTS
+    "${DORVANE_PIPL_DIR}/main.cpp"
+    ${DORVANE_PIPL_WRITERS}
+    "${DORVANE_PIPL_DIR}/BundleMetadata.h"
+    "${DORVANE_PIPL_DIR}/ResourceFile.h"
+    "${DORVANE_PIPL_DIR}/WindowsResourceScript.h"
+    "${PROJECT_SOURCE_DIR}/plugin/MureloPlugin.h"
+    "${PROJECT_SOURCE_DIR}/plugin/resources/DorvaneProperties.h"
+    "${PROJECT_SOURCE_DIR}/plugin/resources/PropertyListEncoding.h"
+    "${PROJECT_SOURCE_DIR}/plugin/resources/PropertyTable.h")
+file(GLOB DORVANE_HOSTAPI_HEADERS "${PROJECT_SOURCE_DIR}/hostapi/*.h")
+
+# The writers, also for tests that build lists of their own.
+add_library(dorvane_pipl STATIC ${DORVANE_PIPL_WRITERS})
+target_include_directories(dorvane_pipl PUBLIC "${DORVANE_PIPL_DIR}" "${PROJECT_SOURCE_DIR}/plugin")
+target_link_libraries(dorvane_pipl PUBLIC hostapi)
+dorvane_warnings(dorvane_pipl)
+
+if(CMAKE_CROSSCOMPILING)
+    # The generator runs during the build, so it is built for the build
+    # machine with that machine's own compiler, outside the cross toolchain.
+    find_program(DORVANE_BUILD_MACHINE_CXX NAMES c++ g++ clang++)
+    if(NOT DORVANE_BUILD_MACHINE_CXX)
+        message(FATAL_ERROR "A C++ compiler for the build machine is needed to write the property list")
+    endif()
+    set(DORVANE_PIPL_GENERATOR "${CMAKE_CURRENT_BINARY_DIR}/dorvane-pipl-build-machine")
+    add_custom_command(
+        OUTPUT "${DORVANE_PIPL_GENERATOR}"
+        COMMAND "${DORVANE_BUILD_MACHINE_CXX}" -std=c++17 -O1 -Wall -Wextra -Wpedantic -Werror
+                "-I${DORVANE_PIPL_DIR}" "-I${PROJECT_SOURCE_DIR}/plugin" "-I${PROJECT_SOURCE_DIR}/hostapi"
+                "${DORVANE_PIPL_DIR}/main.cpp" ${DORVANE_PIPL_WRITERS} -o "${DORVANE_PIPL_GENERATOR}"
+        DEPENDS ${DORVANE_PIPL_INPUTS} ${DORVANE_HOSTAPI_HEADERS}
+        COMMENT "Building the property list generator for the build machine"
+        VERBATIM)
+    set(DORVANE_PIPL_GENERATOR_DEPENDS "${DORVANE_PIPL_GENERATOR}")
+else()
+    add_executable(dorvane-pipl "${DORVANE_PIPL_DIR}/main.cpp")
+    target_link_libraries(dorvane-pipl PRIVATE dorvane_pipl)
+    dorvane_warnings(dorvane-pipl)
+    set(DORVANE_PIPL_GENERATOR "$<TARGET_FILE:dorvane-pipl>")
+    set(DORVANE_PIPL_GENERATOR_DEPENDS dorvane-pipl)
+endif()
+
+# A bundle with an arm64 slice announces its entry point for arm64 too; one
+# without must not, or an arm64 host would look for code that is not there.
+set(DORVANE_PIPL_ARCH_OPTIONS "")
+if(APPLE AND "arm64" IN_LIST CMAKE_OSX_ARCHITECTURES)
+    set(DORVANE_PIPL_ARCH_OPTIONS --arm64)
+endif()
+
+# Known to the whole build, so that the tests can read the files back.
+set(DORVANE_REGISTRATION_DIR "${CMAKE_CURRENT_BINARY_DIR}/registration")
+set(DORVANE_WINDOWS_PROPERTY_LIST "${DORVANE_REGISTRATION_DIR}/Dorvane.pipl" CACHE INTERNAL "")
+set(DORVANE_WINDOWS_RESOURCE_SCRIPT "${DORVANE_REGISTRATION_DIR}/Dorvane.rc" CACHE INTERNAL "")
+set(DORVANE_MAC_RESOURCE_FILE "${DORVANE_REGISTRATION_DIR}/Dorvane.rsrc" CACHE INTERNAL "")
+set(DORVANE_INFO_PLIST "${DORVANE_REGISTRATION_DIR}/Info.plist" CACHE INTERNAL "")
+set(DORVANE_PKGINFO "${DORVANE_REGISTRATION_DIR}/PkgInfo" CACHE INTERNAL "")
+set(DORVANE_BUNDLE_EXECUTABLE "Dorvane" CACHE INTERNAL "")
+add_custom_command(
+    OUTPUT "${DORVANE_WINDOWS_PROPERTY_LIST}" "${DORVANE_WINDOWS_RESOURCE_SCRIPT}"
+           "${DORVANE_MAC_RESOURCE_FILE}" "${DORVANE_INFO_PLIST}" "${DORVANE_PKGINFO}"
+    COMMAND "${CMAKE_COMMAND}" -E make_directory "${DORVANE_REGISTRATION_DIR}"
+    COMMAND "${DORVANE_PIPL_GENERATOR}" ${DORVANE_PIPL_ARCH_OPTIONS}
+            --windows-list "${DORVANE_WINDOWS_PROPERTY_LIST}"
+            --windows-rc "${DORVANE_WINDOWS_RESOURCE_SCRIPT}"
+            --mac-rsrc "${DORVANE_MAC_RESOURCE_FILE}"
+            --info-plist "${DORVANE_INFO_PLIST}" --executable "${DORVANE_BUNDLE_EXECUTABLE}"
+            --pkginfo "${DORVANE_PKGINFO}"
+    DEPENDS ${DORVANE_PIPL_GENERATOR_DEPENDS}
+    COMMENT "Writing the registration property list"
+    VERBATIM)
+set(DORVANE_REGISTRATION_OUTPUTS
+    "${DORVANE_WINDOWS_PROPERTY_LIST}" "${DORVANE_MAC_RESOURCE_FILE}" "${DORVANE_INFO_PLIST}"
+    "${DORVANE_PKGINFO}")
+
+if(WIN32)
+    # Inside the .aex, compiled by the toolchain's resource compiler.
+    enable_language(RC)
+    target_sources(Dorvane PRIVATE "${DORVANE_WINDOWS_RESOURCE_SCRIPT}")
+elseif(APPLE)
+    # Dorvane.plugin/Contents/{MacOS/Dorvane, Resources/Dorvane.rsrc, Info.plist, PkgInfo}.
+    set_target_properties(Dorvane PROPERTIES
+        BUNDLE TRUE
+        BUNDLE_EXTENSION plugin
+        OUTPUT_NAME "${DORVANE_BUNDLE_EXECUTABLE}"
+        SUFFIX "")
+    target_link_options(Dorvane PRIVATE
+        "LINKER:-exported_symbols_list,${PROJECT_SOURCE_DIR}/plugin/resources/exports.exp")
+    set_property(TARGET Dorvane APPEND PROPERTY LINK_DEPENDS
+        "${PROJECT_SOURCE_DIR}/plugin/resources/exports.exp")
+    add_custom_target(DorvaneRegistration DEPENDS ${DORVANE_REGISTRATION_OUTPUTS})
+    add_dependencies(Dorvane DorvaneRegistration)
+    # After the link, so that these replace the Info.plist CMake writes.
+    add_custom_command(TARGET Dorvane POST_BUILD
+        COMMAND "${CMAKE_COMMAND}" -E make_directory "$<TARGET_BUNDLE_CONTENT_DIR:Dorvane>/Resources"
+        COMMAND "${CMAKE_COMMAND}" -E copy "${DORVANE_MAC_RESOURCE_FILE}"
+                "$<TARGET_BUNDLE_CONTENT_DIR:Dorvane>/Resources/Dorvane.rsrc"
+        COMMAND "${CMAKE_COMMAND}" -E copy "${DORVANE_INFO_PLIST}"
+                "$<TARGET_BUNDLE_CONTENT_DIR:Dorvane>/Info.plist"
+        COMMAND "${CMAKE_COMMAND}" -E copy "${DORVANE_PKGINFO}"
+                "$<TARGET_BUNDLE_CONTENT_DIR:Dorvane>/PkgInfo"
+        VERBATIM)
+else()
+    # The library for the simulated host, with its list beside it as the
+    # macOS build keeps it.
+    set(DORVANE_BESIDE_RESOURCE_FILE "${CMAKE_CURRENT_BINARY_DIR}/Dorvane.rsrc")
+    add_custom_command(
+        OUTPUT "${DORVANE_BESIDE_RESOURCE_FILE}"
+        COMMAND "${CMAKE_COMMAND}" -E copy "${DORVANE_MAC_RESOURCE_FILE}" "${DORVANE_BESIDE_RESOURCE_FILE}"
+        DEPENDS "${DORVANE_MAC_RESOURCE_FILE}"
+        VERBATIM)
+    list(APPEND DORVANE_REGISTRATION_OUTPUTS "${DORVANE_BESIDE_RESOURCE_FILE}")
+endif()
+
+if(NOT APPLE)
+    add_custom_target(DorvaneRegistration DEPENDS ${DORVANE_REGISTRATION_OUTPUTS})
+    add_dependencies(Dorvane DorvaneRegistration)
+endif()

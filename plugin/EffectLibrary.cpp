@@ -1,0 +1,118 @@
+#include "EffectLibrary.h"
+
+#include <cstring>
+
+#include "HeldStreamRefs.h"
+#include "Util/AEGP_SuiteHandler.h"
+#include "shared_array.h"
+
+namespace {
+
+// An effect's parameter 1; 0 is its input layer.
+constexpr PF_ParamIndex kFirstParameter = 1;
+
+// One UTF-16 unit per byte, up to and including the first NUL. Bytes from
+// 0x80 up keep their value, which reads them as Latin-1; the names the
+// effect passes are ASCII.
+void CopyAsUtf16(const std::string& bytes, A_UTF16Char* units) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        units[i] = static_cast<A_UTF16Char>(static_cast<unsigned char>(bytes[i]));
+        if (bytes[i] == '\0') return;
+    }
+    units[bytes.size()] = 0;
+}
+
+// The host's buffer read as a string up to its first NUL; a host that fills
+// all of it without one is not read past its end.
+std::string MatchNameIn(const char (&buffer)[AEGP_MAX_EFFECT_MATCH_NAME_SIZE]) {
+    const void* nul = std::memchr(buffer, '\0', sizeof buffer);
+    const std::size_t length =
+        nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - buffer)
+                       : sizeof buffer;
+    return std::string(buffer, length);
+}
+
+}  // namespace
+
+A_Err GetEffectKey(PF_InData* in_data, const std::string& match_name,
+                   AEGP_InstalledEffectKey* key) {
+    if (key == nullptr) return A_Err_PARAMETER;
+    *key = 0;
+    if (in_data == nullptr) return A_Err_PARAMETER;
+
+    AEGP_SuiteHandler suites(in_data->pica_basicP);
+    const AEGP_EffectSuite3* effects = suites.EffectSuite3();
+
+    A_long count = 0;
+    A_Err err = effects->AEGP_GetNumInstalledEffects(&count);
+
+    char buffer[AEGP_MAX_EFFECT_MATCH_NAME_SIZE] = {};
+    AEGP_InstalledEffectKey current = 0;
+    for (A_long i = 0; i < count && err == A_Err_NONE; ++i) {
+        err = effects->AEGP_GetNextInstalledEffect(current, &current);
+        if (err == A_Err_NONE) err = effects->AEGP_GetEffectMatchName(current, buffer);
+        if (err == A_Err_NONE && MatchNameIn(buffer) == match_name) {
+            *key = current;
+            break;
+        }
+    }
+    return err;
+}
+
+A_Err SetEffectName(AEGP_PluginID plugin_id, PF_InData* in_data, AEGP_EffectRefH effect,
+                    const std::string& name) {
+    if (in_data == nullptr) return A_Err_PARAMETER;
+
+    AEGP_SuiteHandler suites(in_data->pica_basicP);
+    const AEGP_StreamSuite4* streams = suites.StreamSuite4();
+    HeldStreamRef parameter(streams);
+    HeldStreamRef parent(streams);
+
+    AEGP_StreamRefH obtained = nullptr;
+    A_Err err =
+        streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, kFirstParameter, &obtained);
+    if (err == A_Err_NONE) parameter.Adopt(obtained);
+
+    if (err == A_Err_NONE) {
+        obtained = nullptr;
+        err = suites.DynamicStreamSuite4()->AEGP_GetNewParentStreamRef(plugin_id, parameter.Get(),
+                                                                        &obtained);
+        if (err == A_Err_NONE) parent.Adopt(obtained);
+    }
+
+    shared_array<A_UTF16Char> units(new A_UTF16Char[name.size() + 1]);
+    CopyAsUtf16(name, units.get());
+
+    if (err == A_Err_NONE) {
+        err = suites.DynamicStreamSuite4()->AEGP_SetStreamName(parent.Get(), units.get());
+    }
+
+    err = KeepFirstError(err, parameter.Dispose());
+    err = KeepFirstError(err, parent.Dispose());
+    return err;
+}
+
+A_Err DeleteAllKeyframes(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
+                         PF_ParamIndex param_index) {
+    if (in_data == nullptr) return A_Err_PARAMETER;
+
+    AEGP_SuiteHandler suites(in_data->pica_basicP);
+    const AEGP_StreamSuite4* streams = suites.StreamSuite4();
+    HeldStreamRef stream(streams);
+
+    AEGP_StreamRefH obtained = nullptr;
+    A_Err err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, param_index, &obtained);
+    if (err == A_Err_NONE) stream.Adopt(obtained);
+
+    if (err == A_Err_NONE) {
+        const AEGP_KeyframeSuite4* keyframes = suites.KeyframeSuite4();
+        A_long count = 0;
+        err = keyframes->AEGP_GetStreamNumKFs(stream.Get(), &count);
+        // Deleting from the end keeps the indexes still to be deleted valid.
+        for (A_long index = count - 1; index >= 0 && err == A_Err_NONE; --index) {
+            err = keyframes->AEGP_DeleteKeyframe(stream.Get(), index);
+        }
+    }
+
+    return KeepFirstError(err, stream.Dispose());
+}

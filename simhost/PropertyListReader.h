@@ -1,0 +1,28 @@
+// Reads a plug-in's property list the way the host does before it loads any
+// of the plug-in's code: on Windows the "PIPL" resource of the file itself,
+// elsewhere the resource file that ships beside the library.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "PropertyList.h"
+
+namespace simhost {
+
+// The Windows resource: type, id and language (US English).
+constexpr const char* kPropertyResourceType = "PIPL";
+constexpr int kPropertyResourceId = 16000;
+constexpr int kPropertyResourceLanguage = 1033;
+// The resource type inside a macOS resource file.
+constexpr std::uint32_t kPropertyFileResourceType = FourCC("PiPL");
+
+// The resource file the host reads for a library at `plugin_path`: inside a
+// bundle Contents/Resources/<name>.rsrc, otherwise <name>.rsrc beside it.
+std::string PropertyFilePath(const std::string& plugin_path);
+
+// Throws PropertyListError, naming the plug-in, when there is no list or
+// it cannot be read.
+PropertyList ReadPluginPropertyList(const std::string& plugin_path);
+
+}  // namespace simhost

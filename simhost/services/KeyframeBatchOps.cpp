@@ -1,0 +1,111 @@
+// The keyframe-batch operations of "AEGP Keyframe Suite": keyframes are
+// collected per stream and reach it only when the batch ends with "add".
+#include <cmath>
+
+#include "Host.h"
+#include "services/Services.h"
+
+namespace simhost {
+
+namespace {
+
+A_Err StartAddKeyframes(AEGP_StreamRefH streamH, AEGP_AddKeyframesInfoH* akPH) {
+    return Guarded("AEGP_StartAddKeyframes", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected = host.Enter("AEGP_StartAddKeyframes", ArgList(streamH));
+        if (injected != A_Err_NONE) return injected;
+        const StreamTarget* target = host.references().Stream(streamH);
+        if (akPH == nullptr || target == nullptr || target->IsGroup()) return A_Err_PARAMETER;
+        *akPH = host.batches().Start(*target);
+        host.ledger().Hand(Resource::KeyframeBatch, *akPH, "on a parameter stream");
+        return A_Err_NONE;
+    });
+}
+
+A_Err AddKeyframes(AEGP_AddKeyframesInfoH akH, AEGP_LTimeMode time_mode, const A_Time* timePT,
+                   A_long* key_indexPL) {
+    return Guarded("AEGP_AddKeyframes", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected = host.Enter(
+            "AEGP_AddKeyframes", timePT == nullptr ? ArgList(akH, time_mode, "null")
+                                                   : ArgList(akH, time_mode, timePT->value, timePT->scale));
+        if (injected != A_Err_NONE) return injected;
+        KeyframeBatches::Batch* batch = host.batches().Find(akH);
+        if (batch == nullptr || timePT == nullptr || key_indexPL == nullptr || timePT->scale == 0) {
+            return A_Err_PARAMETER;
+        }
+        // Batches are kept in composition time; layer times are carried over
+        // through the layer's offset.
+        A_Time comp_time = *timePT;
+        if (time_mode == AEGP_LTimeMode_LayerTime) {
+            const Layer* layer = host.project().FindLayer(batch->stream.layer_id);
+            if (layer == nullptr || layer->offset.scale == 0) return A_Err_STRUCT;
+            comp_time.value += static_cast<A_long>(static_cast<long long>(layer->offset.value) *
+                                                    timePT->scale / layer->offset.scale);
+        } else if (time_mode != AEGP_LTimeMode_CompTime) {
+            return A_Err_PARAMETER;
+        }
+        batch->keys.push_back({comp_time, false, {}});
+        *key_indexPL = static_cast<A_long>(batch->keys.size() - 1);
+        return A_Err_NONE;
+    });
+}
+
+A_Err SetAddKeyframe(AEGP_AddKeyframesInfoH akH, A_long key_indexL, const AEGP_StreamValue2* valueP) {
+    return Guarded("AEGP_SetAddKeyframe", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected = host.Enter("AEGP_SetAddKeyframe", ArgList(akH, key_indexL));
+        if (injected != A_Err_NONE) return injected;
+        KeyframeBatches::Batch* batch = host.batches().Find(akH);
+        if (batch == nullptr || valueP == nullptr || key_indexL < 0 ||
+            static_cast<size_t>(key_indexL) >= batch->keys.size()) {
+            return A_Err_PARAMETER;
+        }
+        batch->keys[static_cast<size_t>(key_indexL)].has_value = true;
+        batch->keys[static_cast<size_t>(key_indexL)].value = valueP->val;
+        return A_Err_NONE;
+    });
+}
+
+A_Err EndAddKeyframes(A_Boolean addB, AEGP_AddKeyframesInfoH akH) {
+    return Guarded("AEGP_EndAddKeyframes", [&]() -> A_Err {
+        Host& host = Host::Active();
+        // A batch is ended even when the call reports a failure: the effect
+        // cannot end it again.
+        const A_Err injected = host.Enter("AEGP_EndAddKeyframes", ArgList(addB, akH));
+        std::unique_ptr<KeyframeBatches::Batch> batch = host.batches().End(akH);
+        if (batch == nullptr) {
+            host.ledger().Violation("ended a keyframe batch that was not open");
+            return A_Err_PARAMETER;
+        }
+        host.ledger().Take(Resource::KeyframeBatch, akH);
+        if (injected != A_Err_NONE || !addB) return injected;
+        EffectInstance* effect = host.project().FindEffect(batch->stream.layer_id, batch->stream.effect_uid);
+        const Layer* layer = host.project().FindLayer(batch->stream.layer_id);
+        if (effect == nullptr || layer == nullptr || batch->stream.param_index < 0 ||
+            static_cast<size_t>(batch->stream.param_index) >= effect->params.size()) {
+            return A_Err_STRUCT;
+        }
+        Stream& stream = effect->params[static_cast<size_t>(batch->stream.param_index)];
+        const double offset = Seconds(layer->offset);
+        for (const KeyframeBatches::Key& key : batch->keys) {
+            // A key that was added but never given a value takes the stream's
+            // value at that time, as the host does.
+            const double layer_seconds = Seconds(key.comp_time) - offset;
+            const AEGP_StreamVal2 value = key.has_value ? key.value : stream.ValueAt(layer_seconds, true);
+            stream.SetKeyframe(layer_seconds, value);
+        }
+        return A_Err_NONE;
+    });
+}
+
+}  // namespace
+
+void FillKeyframeBatchOps(AEGP_KeyframeSuite4& suite) {
+    suite.AEGP_StartAddKeyframes = StartAddKeyframes;
+    suite.AEGP_AddKeyframes = AddKeyframes;
+    suite.AEGP_SetAddKeyframe = SetAddKeyframe;
+    suite.AEGP_EndAddKeyframes = EndAddKeyframes;
+}
+
+}  // namespace simhost

@@ -1,0 +1,76 @@
+// "AEGP Layer Suite": a layer's composition and its span in time.
+#include "Host.h"
+#include "services/Services.h"
+
+namespace simhost {
+
+namespace {
+
+// A time given in composition time, as the caller's mode asks for it.
+bool InMode(const Layer& layer, AEGP_LTimeMode mode, const A_Time& comp_time, A_Time& out) {
+    if (mode == AEGP_LTimeMode_CompTime) {
+        out = comp_time;
+        return true;
+    }
+    if (mode != AEGP_LTimeMode_LayerTime || comp_time.scale == 0 || layer.offset.scale == 0) return false;
+    const long long offset =
+        static_cast<long long>(layer.offset.value) * comp_time.scale / layer.offset.scale;
+    out = {static_cast<A_long>(comp_time.value - offset), comp_time.scale};
+    return true;
+}
+
+A_Err GetLayerParentComp(AEGP_LayerH layerH, AEGP_CompH* compPH) {
+    return Guarded("AEGP_GetLayerParentComp", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected = host.Enter("AEGP_GetLayerParentComp", ArgList(layerH));
+        if (injected != A_Err_NONE) return injected;
+        if (compPH == nullptr || host.LayerFromHandle(layerH) == nullptr) return A_Err_PARAMETER;
+        *compPH = host.CompHandle();
+        return A_Err_NONE;
+    });
+}
+
+A_Err GetLayerInPoint(AEGP_LayerH layerH, AEGP_LTimeMode time_mode, A_Time* in_pointPT) {
+    return Guarded("AEGP_GetLayerInPoint", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected = host.Enter("AEGP_GetLayerInPoint", ArgList(layerH, time_mode));
+        if (injected != A_Err_NONE) return injected;
+        const Layer* layer = host.LayerFromHandle(layerH);
+        if (in_pointPT == nullptr || layer == nullptr) return A_Err_PARAMETER;
+        return InMode(*layer, time_mode, layer->in_point, *in_pointPT) ? A_Err_NONE : A_Err_PARAMETER;
+    });
+}
+
+A_Err GetLayerDuration(AEGP_LayerH layerH, AEGP_LTimeMode time_mode, A_Time* durationPT) {
+    return Guarded("AEGP_GetLayerDuration", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected = host.Enter("AEGP_GetLayerDuration", ArgList(layerH, time_mode));
+        if (injected != A_Err_NONE) return injected;
+        const Layer* layer = host.LayerFromHandle(layerH);
+        if (durationPT == nullptr || layer == nullptr) return A_Err_PARAMETER;
+        // Without time stretch a duration is the same in both modes.
+        if (time_mode != AEGP_LTimeMode_CompTime && time_mode != AEGP_LTimeMode_LayerTime) {
+            return A_Err_PARAMETER;
+        }
+        *durationPT = layer->duration;
+        return A_Err_NONE;
+    });
+}
+
+AEGP_LayerSuite7 LayerSuiteTable() {
+    AEGP_LayerSuite7 suite{};
+    suite.AEGP_GetLayerParentComp = GetLayerParentComp;
+    suite.AEGP_GetLayerInPoint = GetLayerInPoint;
+    suite.AEGP_GetLayerDuration = GetLayerDuration;
+    return suite;
+}
+
+const AEGP_LayerSuite7 kLayerSuite = LayerSuiteTable();
+
+}  // namespace
+
+void OfferLayerSuite(SuiteDirectory& suites) {
+    suites.Offer(kAEGPLayerSuite, kAEGPLayerSuiteVersion7, &kLayerSuite);
+}
+
+}  // namespace simhost

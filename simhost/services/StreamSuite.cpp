@@ -1,0 +1,216 @@
+// "AEGP Stream Suite" 9: an effect instance's parameter streams, their names
+// and their values.
+#include <cstring>
+#include <optional>
+
+#include "Host.h"
+#include "services/ReferenceLookup.h"
+#include "services/Services.h"
+
+namespace simhost {
+
+namespace {
+
+// Layer seconds for a time in either of the host's time modes; nothing for
+// a time the host cannot read.
+std::optional<double> LayerSeconds(const Layer& layer, AEGP_LTimeMode mode, const A_Time* time) {
+    if (time == nullptr || time->scale == 0) return std::nullopt;
+    const double seconds = static_cast<double>(time->value) / time->scale;
+    if (mode == AEGP_LTimeMode_LayerTime) return seconds;
+    if (mode == AEGP_LTimeMode_CompTime) {
+        if (layer.offset.scale == 0) return std::nullopt;
+        return seconds - static_cast<double>(layer.offset.value) / layer.offset.scale;
+    }
+    return std::nullopt;
+}
+
+A_Err GetEffectNumParamStreams(AEGP_EffectRefH effect, A_long* countPL) {
+    return Guarded("AEGP_GetEffectNumParamStreams", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected = host.Enter("AEGP_GetEffectNumParamStreams", ArgList(effect));
+        if (injected != A_Err_NONE) return injected;
+        const EffectInstance* instance = EffectBehind(host, effect, "AEGP_GetEffectNumParamStreams");
+        if (countPL == nullptr || instance == nullptr) return A_Err_PARAMETER;
+        *countPL = static_cast<A_long>(instance->params.size());
+        return A_Err_NONE;
+    });
+}
+
+A_Err GetNewEffectStreamByIndex(AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
+                                PF_ParamIndex index, AEGP_StreamRefH* streamPH) {
+    return Guarded("AEGP_GetNewEffectStreamByIndex", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected =
+            host.Enter("AEGP_GetNewEffectStreamByIndex", ArgList(plugin_id, effect, index));
+        if (injected != A_Err_NONE) return injected;
+        if (streamPH == nullptr ||
+            !KnownPluginId(host, plugin_id, "AEGP_GetNewEffectStreamByIndex")) {
+            return A_Err_PARAMETER;
+        }
+        const EffectTarget* target = host.references().Effect(effect);
+        const EffectInstance* instance =
+            EffectBehind(host, effect, "AEGP_GetNewEffectStreamByIndex");
+        if (instance == nullptr) return A_Err_PARAMETER;
+        // An index the effect does not have is the host's ordinary refusal.
+        if (index < 0 || static_cast<std::size_t>(index) >= instance->params.size()) {
+            return A_Err_PARAMETER;
+        }
+        *streamPH = host.references().NewStream({target->layer_id, target->effect_uid, index});
+        return A_Err_NONE;
+    });
+}
+
+A_Err DisposeStream(AEGP_StreamRefH stream) {
+    return Guarded("AEGP_DisposeStream", [&]() -> A_Err {
+        Host& host = Host::Active();
+        // A failed disposal still disposes: the effect cannot retry it.
+        const A_Err injected = host.Enter("AEGP_DisposeStream", ArgList(stream));
+        const bool held = host.references().DisposeStream(stream);
+        if (injected != A_Err_NONE) return injected;
+        return held ? A_Err_NONE : A_Err_PARAMETER;
+    });
+}
+
+A_Err GetStreamName(AEGP_PluginID plugin_id, AEGP_StreamRefH stream, A_Boolean force_english,
+                    AEGP_MemHandle* namePH) {
+    return Guarded("AEGP_GetStreamName", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected =
+            host.Enter("AEGP_GetStreamName", ArgList(plugin_id, stream, force_english));
+        if (injected != A_Err_NONE) return injected;
+        if (namePH == nullptr || !KnownPluginId(host, plugin_id, "AEGP_GetStreamName")) {
+            return A_Err_PARAMETER;
+        }
+        const StreamTarget* target = StreamTargetBehind(host, stream, "AEGP_GetStreamName");
+        if (target == nullptr) return A_Err_PARAMETER;
+        const EffectInstance* instance =
+            host.project().FindEffect(target->layer_id, target->effect_uid);
+        if (instance == nullptr) return A_Err_PARAMETER;
+        // An effect's group is named as the instance; a parameter as itself.
+        // No translation is modelled, so force_english changes nothing.
+        std::u16string name;
+        if (target->IsGroup()) {
+            name = instance->name;
+        } else {
+            const Stream* param = ParamStreamBehind(host, stream, "AEGP_GetStreamName");
+            if (param == nullptr) return A_Err_PARAMETER;
+            name = param->name;
+        }
+        // UTF-16 units in the machine's order, NUL-terminated; the handle's
+        // size counts the terminator.
+        std::vector<unsigned char> bytes((name.size() + 1) * sizeof(A_UTF16Char), 0);
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            const A_UTF16Char unit = static_cast<A_UTF16Char>(name[i]);
+            std::memcpy(bytes.data() + i * sizeof unit, &unit, sizeof unit);
+        }
+        *namePH = host.references().NewMem(std::move(bytes));
+        return A_Err_NONE;
+    });
+}
+
+A_Err GetStreamType(AEGP_StreamRefH stream, AEGP_StreamType* typeP) {
+    return Guarded("AEGP_GetStreamType", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected = host.Enter("AEGP_GetStreamType", ArgList(stream));
+        if (injected != A_Err_NONE) return injected;
+        const StreamTarget* target = StreamTargetBehind(host, stream, "AEGP_GetStreamType");
+        if (typeP == nullptr || target == nullptr) return A_Err_PARAMETER;
+        if (target->IsGroup()) {
+            *typeP = AEGP_StreamType_NO_DATA;
+            return A_Err_NONE;
+        }
+        const Stream* param = ParamStreamBehind(host, stream, "AEGP_GetStreamType");
+        if (param == nullptr) return A_Err_PARAMETER;
+        *typeP = param->type;
+        return A_Err_NONE;
+    });
+}
+
+A_Err GetNewStreamValue(AEGP_PluginID plugin_id, AEGP_StreamRefH stream, AEGP_LTimeMode mode,
+                        const A_Time* timePT, A_Boolean pre_expression, AEGP_StreamValue2* valueP) {
+    return Guarded("AEGP_GetNewStreamValue", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected = host.Enter(
+            "AEGP_GetNewStreamValue",
+            timePT == nullptr
+                ? ArgList(plugin_id, stream, mode, "null", pre_expression)
+                : ArgList(plugin_id, stream, mode, timePT->value, timePT->scale, pre_expression));
+        if (injected != A_Err_NONE) return injected;
+        if (valueP == nullptr || !KnownPluginId(host, plugin_id, "AEGP_GetNewStreamValue")) {
+            return A_Err_PARAMETER;
+        }
+        const StreamTarget* target = StreamTargetBehind(host, stream, "AEGP_GetNewStreamValue");
+        if (target == nullptr) return A_Err_PARAMETER;
+        const Stream* param = ParamStreamBehind(host, stream, "AEGP_GetNewStreamValue");
+        // A group or a button carries no value to read.
+        if (param == nullptr || !param->HasValue()) return A_Err_PARAMETER;
+        const Layer* layer = host.project().FindLayer(target->layer_id);
+        const std::optional<double> seconds =
+            layer == nullptr ? std::nullopt : LayerSeconds(*layer, mode, timePT);
+        if (!seconds) return A_Err_PARAMETER;
+        valueP->streamH = stream;
+        valueP->val = param->ValueAt(*seconds, pre_expression != 0);
+        host.references().HandValue(valueP);
+        return A_Err_NONE;
+    });
+}
+
+A_Err DisposeStreamValue(AEGP_StreamValue2* valueP) {
+    return Guarded("AEGP_DisposeStreamValue", [&]() -> A_Err {
+        Host& host = Host::Active();
+        // A failed disposal still disposes: the effect cannot retry it. The
+        // record is left as it is, so a second disposal is seen as one.
+        const A_Err injected = host.Enter("AEGP_DisposeStreamValue", ArgList(valueP));
+        const bool held = valueP != nullptr && host.references().DisposeValue(valueP);
+        if (valueP == nullptr) host.ledger().Violation("disposed of a null value record");
+        if (injected != A_Err_NONE) return injected;
+        return held ? A_Err_NONE : A_Err_PARAMETER;
+    });
+}
+
+A_Err SetStreamValue(AEGP_PluginID plugin_id, AEGP_StreamRefH stream, AEGP_StreamValue2* valueP) {
+    return Guarded("AEGP_SetStreamValue", [&]() -> A_Err {
+        Host& host = Host::Active();
+        const A_Err injected = host.Enter("AEGP_SetStreamValue", ArgList(plugin_id, stream, valueP));
+        if (injected != A_Err_NONE) return injected;
+        if (valueP == nullptr || !KnownPluginId(host, plugin_id, "AEGP_SetStreamValue")) {
+            return A_Err_PARAMETER;
+        }
+        if (StreamTargetBehind(host, stream, "AEGP_SetStreamValue") == nullptr) return A_Err_PARAMETER;
+        Stream* param = ParamStreamBehind(host, stream, "AEGP_SetStreamValue");
+        if (param == nullptr || !param->HasValue()) return A_Err_PARAMETER;
+        // Assumed host behaviour: a record is written only to the stream it
+        // was read from, and only a stream without keyframes takes a static
+        // value (a keyframed one would not show it).
+        if (valueP->streamH != stream) {
+            host.ledger().Violation("AEGP_SetStreamValue was given a record of another stream");
+            return A_Err_PARAMETER;
+        }
+        if (!param->keyframes.empty()) return A_Err_PARAMETER;
+        param->value = valueP->val;
+        return A_Err_NONE;
+    });
+}
+
+AEGP_StreamSuite4 StreamSuite4Table() {
+    AEGP_StreamSuite4 suite{};
+    suite.AEGP_GetEffectNumParamStreams = GetEffectNumParamStreams;
+    suite.AEGP_GetNewEffectStreamByIndex = GetNewEffectStreamByIndex;
+    suite.AEGP_DisposeStream = DisposeStream;
+    suite.AEGP_GetStreamName = GetStreamName;
+    suite.AEGP_GetStreamType = GetStreamType;
+    suite.AEGP_GetNewStreamValue = GetNewStreamValue;
+    suite.AEGP_DisposeStreamValue = DisposeStreamValue;
+    suite.AEGP_SetStreamValue = SetStreamValue;
+    return suite;
+}
+
+const AEGP_StreamSuite4 kStreamSuite4 = StreamSuite4Table();
+
+}  // namespace
+
+void OfferStreamSuite(SuiteDirectory& suites) {
+    suites.Offer(kAEGPStreamSuite, kAEGPStreamSuiteVersion4, &kStreamSuite4);
+}
+
+}  // namespace simhost

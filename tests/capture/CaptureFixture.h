@@ -1,0 +1,75 @@
+// A host with the effect set up on its layer, ready for button presses, and
+// what a test needs to read the controls back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Host.h"
+#include "project/DemoScene.h"
+#include "support/ProjectDump.h"
+
+struct ControlSpec {
+    const char* name;
+    const char* match_name;
+};
+
+// The six controls a press produces, in order.
+inline const std::vector<ControlSpec>& Controls() {
+    static const std::vector<ControlSpec> controls = {
+        {"Camera_Fov", "ADBE Slider Control"},    {"Camera_Aspect", "ADBE Slider Control"},
+        {"Camera_Row1", "ADBE Point3D Control"}, {"Camera_Row2", "ADBE Point3D Control"},
+        {"Camera_Row3", "ADBE Point3D Control"}, {"Camera_Row4", "ADBE Point3D Control"},
+    };
+    return controls;
+}
+
+inline std::u16string U16(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+
+class CaptureHost {
+public:
+    CaptureHost() : host(DORVANE_PLUGIN_PATH) {
+        simhost::UseDemoScene(host.project(), host.Instance().layer_id);
+        EXPECT_EQ(host.GlobalSetup(), PF_Err_NONE);
+        EXPECT_EQ(host.ParamsSetup(), PF_Err_NONE);
+    }
+
+    simhost::Layer& TheLayer() { return *host.project().FindLayer(host.Instance().layer_id); }
+
+    AEGP_InstalledEffectKey KeyOf(const std::string& match_name) const {
+        for (const simhost::InstalledEffect& effect : const_cast<simhost::Host&>(host).project().installed) {
+            if (effect.match_name == match_name) return effect.key;
+        }
+        return 0;
+    }
+
+    // Adds an effect of this kind under this name to the end of the layer.
+    simhost::EffectInstance& AddEffect(const std::string& match_name, const std::u16string& name) {
+        const int uid = host.project().ApplyEffect(host.Instance().layer_id, KeyOf(match_name));
+        simhost::EffectInstance* effect = host.project().FindEffect(host.Instance().layer_id, uid);
+        effect->name = name;
+        return *effect;
+    }
+
+    // The effects of the layer with this kind and name, in layer order.
+    std::vector<const simhost::EffectInstance*> Find(const std::string& match_name, const std::string& name) {
+        std::vector<const simhost::EffectInstance*> found;
+        for (const simhost::EffectInstance& effect : TheLayer().effects) {
+            if (effect.key == KeyOf(match_name) && effect.name == U16(name)) found.push_back(&effect);
+        }
+        return found;
+    }
+
+    std::string Dump() { return DumpProject(host.project()); }
+
+    // Nothing held, nothing misused, no undo group left open.
+    void ExpectClean() {
+        EXPECT_TRUE(host.ledger().Empty()) << host.ledger().Report();
+        EXPECT_TRUE(host.ledger().Violations().empty()) << host.ledger().Report();
+        EXPECT_FALSE(host.undo().IsOpen());
+    }
+
+    simhost::Host host;
+};

@@ -1,0 +1,118 @@
+// Every host call of a press fails in turn, and every suite it uses is
+// refused in turn: each time the press must report the failure, give back
+// everything, leave no undo group open, and be undone without a trace.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <iostream>
+#include <set>
+
+#include "capture/CaptureFixture.h"
+
+namespace {
+
+constexpr A_Err kInjected = 7321;
+
+struct Scenario {
+    const char* name;
+    std::function<void(CaptureHost&)> setup;
+};
+
+void ShortLayer(CaptureHost& capture) {
+    // Three frames keep the sweep quick while every recording path still runs.
+    capture.TheLayer().duration = {3 * 1001, 30000};
+}
+
+const Scenario kScenarios[] = {
+    {"fresh layer", ShortLayer},
+    {"layer carrying the controls and other effects",
+     [](CaptureHost& capture) {
+         ShortLayer(capture);
+         capture.AddEffect("ADBE Gaussian Blur 2", u"Blur");
+         ASSERT_EQ(capture.host.UserChangedParam(1), PF_Err_NONE);
+         capture.AddEffect("ADBE Slider Control", u"Unrelated");
+         capture.AddEffect("ADBE Point3D Control", u"Camera_Row1");  // a duplicate, left alone
+     }},
+};
+
+// After a failed press: nothing held, at most one new undo step, and undoing
+// it leaves the project as it was.
+void ExpectRecovered(CaptureHost& capture, const std::string& before, size_t steps_before) {
+    capture.ExpectClean();
+    const size_t steps = capture.host.undo().Steps().size();
+    EXPECT_LE(steps, steps_before + 1);
+    if (steps > steps_before) capture.host.Undo();
+    EXPECT_TRUE(capture.Dump() == before) << "the project differs after undo";
+}
+
+TEST(FaultSweep, EveryHostCallFailingInTurn) {
+    size_t fault_points = 0;
+    for (const Scenario& scenario : kScenarios) {
+        SCOPED_TRACE(scenario.name);
+        std::vector<simhost::HostCall> calls;
+        {
+            CaptureHost baseline;
+            scenario.setup(baseline);
+            ASSERT_EQ(baseline.host.UserChangedParam(1), PF_Err_NONE);
+            calls = baseline.host.trace().Calls();
+        }
+        for (size_t i = 0; i < calls.size(); ++i) {
+            if (!calls[i].failable) continue;
+            ++fault_points;
+            SCOPED_TRACE("call " + std::to_string(i + 1) + ": " + calls[i].op + "(" + calls[i].args + ")");
+            CaptureHost capture;
+            scenario.setup(capture);
+            const std::string before = capture.Dump();
+            const size_t steps_before = capture.host.undo().Steps().size();
+            capture.host.faults().FailCall(static_cast<int>(i + 1), kInjected);
+            const PF_Err err = capture.host.UserChangedParam(1);
+            if (calls[i].op == "AcquireSuite") {
+                EXPECT_EQ(err, PF_Err_BAD_CALLBACK_PARAM);
+            } else if (calls[i].op == "ReleaseSuite") {
+                EXPECT_EQ(err, PF_Err_NONE);  // the handler ignores a refused release
+            } else {
+                EXPECT_EQ(err, kInjected);
+            }
+            ExpectRecovered(capture, before, steps_before);
+            if (HasFailure()) return;
+        }
+    }
+    std::cout << "fault points: " << fault_points << " host calls failed in turn\n";
+    RecordProperty("fault_points", static_cast<int>(fault_points));
+}
+
+TEST(FaultSweep, EverySuiteRefusedInTurn) {
+    size_t refusals = 0;
+    for (const Scenario& scenario : kScenarios) {
+        SCOPED_TRACE(scenario.name);
+        std::set<std::string> suites;
+        {
+            CaptureHost baseline;
+            scenario.setup(baseline);
+            ASSERT_EQ(baseline.host.UserChangedParam(1), PF_Err_NONE);
+            for (const simhost::HostCall& call : baseline.host.trace().Calls()) {
+                if (call.op == "AcquireSuite") suites.insert(call.args);
+            }
+        }
+        EXPECT_GE(suites.size(), 8u);
+        for (const std::string& suite : suites) {
+            ++refusals;
+            SCOPED_TRACE(suite);
+            // The trace shows `"Name", version`.
+            const size_t comma = suite.rfind(", ");
+            const std::string name = suite.substr(1, comma - 2);
+            const int version = std::stoi(suite.substr(comma + 2));
+            CaptureHost capture;
+            scenario.setup(capture);
+            const std::string before = capture.Dump();
+            const size_t steps_before = capture.host.undo().Steps().size();
+            capture.host.faults().RefuseSuite(name, version);
+            EXPECT_EQ(capture.host.UserChangedParam(1), PF_Err_BAD_CALLBACK_PARAM);
+            ExpectRecovered(capture, before, steps_before);
+        }
+    }
+    std::cout << "fault points: " << refusals << " suites refused in turn\n";
+    RecordProperty("suite_refusals", static_cast<int>(refusals));
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// The host services the library relies on, called the way an effect calls
+// them, where the simulated host's own behaviour is the point.
+#include <cstring>
+
+#include "LibraryFixture.h"
+
+namespace library_test {
+namespace {
+
+constexpr A_Time kStart{0, 30};
+
+class SimulatedProjectTest : public LibraryTest {
+protected:
+    template <class Suite>
+    const Suite* Acquire(PF_InData* in_data, const char* name, int version) {
+        const void* suite = nullptr;
+        EXPECT_EQ(in_data->pica_basicP->AcquireSuite(name, version, &suite), kSPNoError);
+        return static_cast<const Suite*>(suite);
+    }
+    void Release(PF_InData* in_data, const char* name, int version) {
+        in_data->pica_basicP->ReleaseSuite(name, version);
+    }
+};
+
+TEST_F(SimulatedProjectTest, AppliedEffectsGoLastAndAreNumberedPerLayer) {
+    A_Err err = InCommand([&](PF_InData* in_data) {
+        auto* effects = Acquire<AEGP_EffectSuite3>(in_data, kAEGPEffectSuite, 3);
+        const AEGP_LayerH layer = host.LayerHandle(layer_id);
+        AEGP_EffectRefH first = nullptr;
+        AEGP_EffectRefH second = nullptr;
+        A_Err e = effects->AEGP_ApplyEffect(plugin_id, layer, kSliderKey, &first);
+        if (e == A_Err_NONE) e = effects->AEGP_ApplyEffect(plugin_id, layer, kSliderKey, &second);
+        A_long count = 0;
+        if (e == A_Err_NONE) e = effects->AEGP_GetLayerNumEffects(layer, &count);
+        EXPECT_EQ(count, 3);
+        AEGP_InstalledEffectKey key = 0;
+        if (e == A_Err_NONE) e = effects->AEGP_GetInstalledKeyFromLayerEffect(second, &key);
+        EXPECT_EQ(key, kSliderKey);
+        if (e == A_Err_NONE) e = effects->AEGP_SetEffectFlags(second, AEGP_EffectFlags_ACTIVE, 0);
+        if (first != nullptr) effects->AEGP_DisposeEffect(first);
+        if (second != nullptr) effects->AEGP_DisposeEffect(second);
+        Release(in_data, kAEGPEffectSuite, 3);
+        return e;
+    });
+    EXPECT_EQ(err, A_Err_NONE);
+    const auto& effects = host.project().FindLayer(layer_id)->effects;
+    ASSERT_EQ(effects.size(), 3u);
+    EXPECT_EQ(effects[0].name, u"Dorvane");
+    EXPECT_EQ(effects[1].name, u"Slider Control");
+    EXPECT_EQ(effects[2].name, u"Slider Control 2");
+    EXPECT_EQ(effects[1].flags, AEGP_EffectFlags_ACTIVE);
+    EXPECT_EQ(effects[2].flags, AEGP_EffectFlags_NONE);
+    ExpectNothingHeld();
+}
+
+TEST_F(SimulatedProjectTest, GroupStreamNameIsTheInstanceNameInUtf16) {
+    const int slider = Apply(kSliderKey);
+    Effect(slider).name = u"Camera_Row1";
+    std::u16string name;
+    AEGP_MemSize size = 0;
+    const A_Err err = WithEffect(slider, [&](PF_InData* in_data, AEGP_EffectRefH effect) {
+        auto* streams = Acquire<AEGP_StreamSuite4>(in_data, kAEGPStreamSuite, 9);
+        auto* dynamic = Acquire<AEGP_DynamicStreamSuite4>(in_data, kAEGPDynamicStreamSuite, 5);
+        auto* memory = Acquire<AEGP_MemorySuite1>(in_data, kAEGPMemorySuite, 1);
+        AEGP_StreamRefH param = nullptr;
+        AEGP_StreamRefH group = nullptr;
+        AEGP_MemHandle text = nullptr;
+        A_Err e = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, 1, &param);
+        if (e == A_Err_NONE) e = dynamic->AEGP_GetNewParentStreamRef(plugin_id, param, &group);
+        if (e == A_Err_NONE) e = streams->AEGP_GetStreamName(plugin_id, group, 0, &text);
+        if (e == A_Err_NONE) e = memory->AEGP_GetMemHandleSize(text, &size);
+        void* bytes = nullptr;
+        if (e == A_Err_NONE) e = memory->AEGP_LockMemHandle(text, &bytes);
+        if (e == A_Err_NONE) {
+            name = static_cast<const char16_t*>(bytes);
+            memory->AEGP_UnlockMemHandle(text);
+        }
+        if (text != nullptr) memory->AEGP_FreeMemHandle(text);
+        if (group != nullptr) streams->AEGP_DisposeStream(group);
+        if (param != nullptr) streams->AEGP_DisposeStream(param);
+        Release(in_data, kAEGPMemorySuite, 1);
+        Release(in_data, kAEGPDynamicStreamSuite, 5);
+        Release(in_data, kAEGPStreamSuite, 9);
+        return e;
+    });
+    EXPECT_EQ(err, A_Err_NONE);
+    EXPECT_EQ(name, u"Camera_Row1");
+    EXPECT_EQ(size, (name.size() + 1) * sizeof(A_UTF16Char));  // the terminator counts
+    ExpectNothingHeld();
+}
+
+TEST_F(SimulatedProjectTest, SecondDisposalIsAViolationAndAnError) {
+    const int slider = Apply(kSliderKey);
+    A_Err second = A_Err_NONE;
+    WithEffect(slider, [&](PF_InData* in_data, AEGP_EffectRefH effect) {
+        auto* streams = Acquire<AEGP_StreamSuite4>(in_data, kAEGPStreamSuite, 9);
+        AEGP_StreamRefH param = nullptr;
+        A_Err e = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, 1, &param);
+        AEGP_StreamValue2 record{};
+        if (e == A_Err_NONE) {
+            e = streams->AEGP_GetNewStreamValue(plugin_id, param, AEGP_LTimeMode_LayerTime,
+                                                &kStart, 0, &record);
+        }
+        streams->AEGP_DisposeStreamValue(&record);
+        second = streams->AEGP_DisposeStreamValue(&record);
+        streams->AEGP_DisposeStream(param);
+        streams->AEGP_DisposeStream(param);
+        Release(in_data, kAEGPStreamSuite, 9);
+        return e;
+    });
+    EXPECT_EQ(second, A_Err_PARAMETER);
+    EXPECT_TRUE(host.ledger().Empty()) << host.ledger().Report();
+    EXPECT_EQ(host.ledger().Violations().size(), 2u) << host.ledger().Report();
+}
+
+TEST_F(SimulatedProjectTest, StaticValueOfAKeyframedStreamIsRefused) {
+    const int slider = Apply(kSliderKey);
+    AEGP_StreamVal2 key{};
+    Param(slider, 1).SetKeyframe(0.0, key);
+    const A_Err err = WithEffect(slider, [&](PF_InData* in_data, AEGP_EffectRefH effect) {
+        auto* streams = Acquire<AEGP_StreamSuite4>(in_data, kAEGPStreamSuite, 9);
+        AEGP_StreamRefH param = nullptr;
+        A_Err e = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, 1, &param);
+        AEGP_StreamValue2 record{};
+        if (e == A_Err_NONE) {
+            e = streams->AEGP_GetNewStreamValue(plugin_id, param, AEGP_LTimeMode_LayerTime,
+                                                &kStart, 0, &record);
+        }
+        if (e == A_Err_NONE) {
+            record.val.one_d = 4.0;
+            e = streams->AEGP_SetStreamValue(plugin_id, param, &record);
+        }
+        if (record.streamH != nullptr) streams->AEGP_DisposeStreamValue(&record);
+        if (param != nullptr) streams->AEGP_DisposeStream(param);
+        Release(in_data, kAEGPStreamSuite, 9);
+        return e;
+    });
+    EXPECT_EQ(err, A_Err_PARAMETER);
+    EXPECT_EQ(Param(slider, 1).value.one_d, 0.0);
+    ExpectNothingHeld();
+}
+
+}  // namespace
+}  // namespace library_test

@@ -1,0 +1,140 @@
+// The macOS bundle's files, which cannot be built here: the resource file
+// with the big-endian property list, Info.plist and PkgInfo, parsed back.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "GeneratedFiles.h"
+#include "PropertyList.h"
+#include "PropertyListResourceFile.h"
+#include "resources/DorvaneProperties.h"
+#include "resources/PropertyListEncoding.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using simhost::FourCC;
+
+std::uint32_t BigEndian(const Bytes& bytes, std::size_t at, std::size_t width) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < width; ++i) value = (value << 8) | bytes.at(at + i);
+    return value;
+}
+
+TEST(MacResourceFile, MapHoldsOnePiplResource16000AfterTheReservedHeader) {
+    const Bytes file = registration::ReadBytes(DORVANE_MAC_RESOURCE_FILE);
+    ASSERT_GE(file.size(), 256u);
+    const std::uint32_t data_offset = BigEndian(file, 0, 4);
+    const std::uint32_t map_offset = BigEndian(file, 4, 4);
+    const std::uint32_t data_length = BigEndian(file, 8, 4);
+    const std::uint32_t map_length = BigEndian(file, 12, 4);
+    EXPECT_EQ(data_offset, 256u);
+    EXPECT_EQ(map_offset, data_offset + data_length);
+    EXPECT_EQ(file.size(), map_offset + map_length);
+    // The map starts with a copy of the header.
+    EXPECT_EQ(Bytes(file.begin() + map_offset, file.begin() + map_offset + 16), Bytes(file.begin(), file.begin() + 16));
+
+    const std::size_t type_list = map_offset + BigEndian(file, map_offset + 24, 2);
+    EXPECT_EQ(BigEndian(file, type_list, 2), 0u) << "one type";
+    EXPECT_EQ(BigEndian(file, type_list + 2, 4), FourCC("PiPL"));
+    EXPECT_EQ(BigEndian(file, type_list + 6, 2), 0u) << "one resource";
+    const std::size_t reference = type_list + BigEndian(file, type_list + 8, 2);
+    EXPECT_EQ(BigEndian(file, reference, 2), 16000u);
+    EXPECT_EQ(BigEndian(file, reference + 2, 2), 0xFFFFu) << "no name";
+    EXPECT_EQ(BigEndian(file, reference + 5, 3), 0u) << "first in the data area";
+    EXPECT_EQ(BigEndian(file, data_offset, 4) + 4, data_length);
+}
+
+TEST(MacResourceFile, ListIsBigEndianWithTheIntelEntryPoint) {
+    const simhost::FileResource resource =
+        simhost::FindFileResource(registration::ReadBytes(DORVANE_MAC_RESOURCE_FILE), FourCC("PiPL"));
+    EXPECT_EQ(resource.id, 16000);
+    const Bytes& bytes = resource.data;
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 10), (Bytes{0, 1, 0, 0, 0, 0, 0, 0, 0, 12}));
+
+    const simhost::PropertyList list = simhost::PropertyList::Parse(bytes, simhost::ByteOrder::Big);
+    EXPECT_EQ(list.Size(), bytes.size());
+    std::vector<std::string> keys;
+    for (const simhost::PropertyRecord& record : list.Records()) {
+        EXPECT_EQ(record.vendor, FourCC("8BIM"));
+        keys.push_back(simhost::FourCCText(record.key));
+    }
+    const std::vector<std::string> expected_keys = {"kind", "name", "catg", "mi64", "ePVR", "eSVR",
+                                                    "eVER", "eINF", "eGLO", "eGL2", "eMNA", "aeFL"};
+    EXPECT_EQ(keys, expected_keys);
+    // Codes read in natural order, numbers most significant byte first.
+    EXPECT_EQ(list.Find(FourCC("kind"))->data, (Bytes{'e', 'F', 'K', 'T'}));
+    EXPECT_EQ(list.Find(FourCC("eVER"))->data, (Bytes{0x00, 0x08, 0x06, 0x01}));
+    EXPECT_EQ(list.Find(FourCC("eGLO"))->data, (Bytes{0x02, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(list.Find(FourCC("eGL2"))->data, (Bytes{0x00, 0x00, 0x14, 0x00}));
+    EXPECT_EQ(list.Find(FourCC("ePVR"))->data, (Bytes{0, 2, 0, 0}));
+    EXPECT_EQ(list.Find(FourCC("eSVR"))->data, (Bytes{0, 13, 0, 1}));
+    EXPECT_EQ(list.Find(FourCC("eINF"))->data, (Bytes{0, 0}));
+    EXPECT_EQ(list.PascalString(FourCC("mi64")), "EntryPointFunc");
+    EXPECT_EQ(list.PascalString(FourCC("name")), "Dorvane");
+    EXPECT_EQ(list.PascalString(FourCC("catg")), "MureloUtility");
+    EXPECT_EQ(list.PascalString(FourCC("eMNA")), "Dorvane");
+    EXPECT_EQ(list.Long(FourCC("aeFL")), 8u);
+}
+
+TEST(MacResourceFile, UniversalBuildAlsoNamesTheArmEntryPoint) {
+    const Bytes bytes = dorvane::EncodePropertyListBytes(dorvane::kRegistrationProperties,
+                                                         dorvane::PropertyListTarget::MacUniversal);
+    const simhost::PropertyList list = simhost::PropertyList::Parse(bytes, simhost::ByteOrder::Big);
+    ASSERT_EQ(list.Records().size(), 13u);
+    EXPECT_EQ(simhost::FourCCText(list.Records()[3].key), "mi64");
+    EXPECT_EQ(simhost::FourCCText(list.Records()[4].key), "ma64");
+    EXPECT_EQ(list.PascalString(FourCC("ma64")), "EntryPointFunc");
+    EXPECT_EQ(list.Find(FourCC("8664")), nullptr);
+}
+
+TEST(PropertyListEncoding, RefusesValuesItsFormatCannotHold) {
+    const std::string long_name(256, 'x');
+    const std::array<dorvane::Property, 1> too_long = {dorvane::TextProperty("name", long_name)};
+    EXPECT_THROW(dorvane::EncodePropertyListBytes(too_long, dorvane::PropertyListTarget::MacX86_64),
+                 std::length_error);
+    const std::array<dorvane::Property, 1> too_wide = {dorvane::ShortProperty("eINF", 0x10000)};
+    EXPECT_THROW(dorvane::EncodePropertyListBytes(too_wide, dorvane::PropertyListTarget::WindowsX64),
+                 std::out_of_range);
+}
+
+// The <key>/<string> pairs of a flat plist dictionary.
+std::map<std::string, std::string> PlistStrings(const std::string& text) {
+    std::map<std::string, std::string> entries;
+    const std::regex pair(R"(<key>([^<]*)</key>\s*<string>([^<]*)</string>)");
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), pair); it != std::sregex_iterator(); ++it) {
+        entries[(*it)[1]] = (*it)[2];
+    }
+    return entries;
+}
+
+TEST(MacBundleMetadata, InfoPlistDeclaresAnEffectBundle) {
+    const std::string text = registration::ReadText(DORVANE_INFO_PLIST);
+    EXPECT_EQ(text.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0), 0u);
+    EXPECT_NE(text.find("<plist version=\"1.0\">\n<dict>\n"), std::string::npos);
+    EXPECT_NE(text.find("</dict>\n</plist>\n"), std::string::npos);
+    // Every key has a string value and nothing else sits in the dictionary.
+    const std::regex any_key("<key>");
+    const auto keys = std::distance(std::sregex_iterator(text.begin(), text.end(), any_key), std::sregex_iterator());
+
+    const std::map<std::string, std::string> entries = PlistStrings(text);
+    EXPECT_EQ(static_cast<std::size_t>(keys), entries.size());
+    EXPECT_EQ(entries.at("CFBundlePackageType"), "eFKT");
+    EXPECT_EQ(entries.at("CFBundleSignature"), "FXTC");
+    EXPECT_EQ(entries.at("CFBundleExecutable"), DORVANE_BUNDLE_EXECUTABLE);
+    EXPECT_EQ(entries.at("CFBundleName"), "Dorvane");
+    EXPECT_EQ(entries.at("CFBundleShortVersionString"), "1.0.0");
+    EXPECT_EQ(entries.at("CFBundleVersion"), "1.0.0");
+    EXPECT_EQ(entries.at("CFBundleInfoDictionaryVersion"), "6.0");
+    EXPECT_TRUE(std::regex_match(entries.at("CFBundleIdentifier"), std::regex(R"([a-z]+(\.[A-Za-z0-9]+)+)")))
+        << entries.at("CFBundleIdentifier");
+}
+
+TEST(MacBundleMetadata, PkgInfoIsTypeThenCreator) {
+    EXPECT_EQ(registration::ReadText(DORVANE_PKGINFO), "eFKTFXTC");
+}
+
+}  // namespace
