@@ -114,18 +114,19 @@ void Host::RunCommand(const std::function<void(PF_InData*)>& command) {
 
 void Host::CallEffectRoutine(const std::function<void()>& routine) {
     ActiveScope scope(this);
-    trace_.Clear();
-    calls_ = 0;
-    acquisitions_ = 0;
-    op_calls_.clear();
+    StartCounting();
     routine();
 }
 
-void Host::PrepareCommand(PF_Cmd cmd) {
+void Host::StartCounting() {
     trace_.Clear();
     calls_ = 0;
     acquisitions_ = 0;
     op_calls_.clear();
+}
+
+void Host::PrepareCommand(PF_Cmd cmd) {
+    StartCounting();
     out_ = out_template_;
     // At set-down the effect owns the global block again, to free it.
     if (cmd == PF_Cmd_GLOBAL_SETDOWN && in_.global_data != nullptr) {

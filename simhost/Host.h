@@ -143,6 +143,8 @@ public:
 
 private:
     void PrepareCommand(PF_Cmd cmd);
+    // A fresh trace, and fault positions counted from here.
+    void StartCounting();
     void FinishCommand(PF_Cmd cmd, PF_Err err);
 
     PropertyList properties_;

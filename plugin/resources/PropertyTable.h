@@ -3,6 +3,7 @@
 // DorvaneProperties.h; PropertyListEncoding.h turns a list into bytes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <regex>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -101,14 +101,40 @@ TEST(PropertyListEncoding, RefusesValuesItsFormatCannotHold) {
                  std::out_of_range);
 }
 
-// The <key>/<string> pairs of a flat plist dictionary.
+// The <key>/<string> pairs of a flat plist dictionary; a key followed by
+// anything but a string value fails the test.
 std::map<std::string, std::string> PlistStrings(const std::string& text) {
     std::map<std::string, std::string> entries;
-    const std::regex pair(R"(<key>([^<]*)</key>\s*<string>([^<]*)</string>)");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), pair); it != std::sregex_iterator(); ++it) {
-        entries[(*it)[1]] = (*it)[2];
+    const std::string key_open = "<key>", key_close = "</key>";
+    const std::string string_open = "<string>", string_close = "</string>";
+    for (std::size_t at = text.find(key_open); at != std::string::npos; at = text.find(key_open, at)) {
+        const std::size_t key_end = text.find(key_close, at);
+        const std::size_t value = text.find_first_not_of(" \t\n", key_end + key_close.size());
+        if (key_end == std::string::npos || value == std::string::npos ||
+            text.compare(value, string_open.size(), string_open) != 0) {
+            ADD_FAILURE() << "a key without a string value at " << at;
+            break;
+        }
+        const std::size_t value_end = text.find(string_close, value);
+        if (value_end == std::string::npos) {
+            ADD_FAILURE() << "an unterminated string at " << value;
+            break;
+        }
+        const std::string key = text.substr(at + key_open.size(), key_end - at - key_open.size());
+        EXPECT_EQ(entries.count(key), 0u) << "repeated key " << key;
+        entries[key] = text.substr(value + string_open.size(), value_end - value - string_open.size());
+        at = value_end;
     }
     return entries;
+}
+
+bool IsReverseDomainName(const std::string& id) {
+    if (id.empty() || id.front() == '.' || id.back() == '.' || id.find('.') == std::string::npos) return false;
+    if (id.find("..") != std::string::npos) return false;
+    for (char c : id) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') return false;
+    }
+    return true;
 }
 
 TEST(MacBundleMetadata, InfoPlistDeclaresAnEffectBundle) {
@@ -116,12 +142,8 @@ TEST(MacBundleMetadata, InfoPlistDeclaresAnEffectBundle) {
     EXPECT_EQ(text.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0), 0u);
     EXPECT_NE(text.find("<plist version=\"1.0\">\n<dict>\n"), std::string::npos);
     EXPECT_NE(text.find("</dict>\n</plist>\n"), std::string::npos);
-    // Every key has a string value and nothing else sits in the dictionary.
-    const std::regex any_key("<key>");
-    const auto keys = std::distance(std::sregex_iterator(text.begin(), text.end(), any_key), std::sregex_iterator());
-
     const std::map<std::string, std::string> entries = PlistStrings(text);
-    EXPECT_EQ(static_cast<std::size_t>(keys), entries.size());
+    EXPECT_EQ(entries.size(), 9u);
     EXPECT_EQ(entries.at("CFBundlePackageType"), "eFKT");
     EXPECT_EQ(entries.at("CFBundleSignature"), "FXTC");
     EXPECT_EQ(entries.at("CFBundleExecutable"), DORVANE_BUNDLE_EXECUTABLE);
@@ -129,8 +151,7 @@ TEST(MacBundleMetadata, InfoPlistDeclaresAnEffectBundle) {
     EXPECT_EQ(entries.at("CFBundleShortVersionString"), "1.0.0");
     EXPECT_EQ(entries.at("CFBundleVersion"), "1.0.0");
     EXPECT_EQ(entries.at("CFBundleInfoDictionaryVersion"), "6.0");
-    EXPECT_TRUE(std::regex_match(entries.at("CFBundleIdentifier"), std::regex(R"([a-z]+(\.[A-Za-z0-9]+)+)")))
-        << entries.at("CFBundleIdentifier");
+    EXPECT_TRUE(IsReverseDomainName(entries.at("CFBundleIdentifier"))) << entries.at("CFBundleIdentifier");
 }
 
 TEST(MacBundleMetadata, PkgInfoIsTypeThenCreator) {
