@@ -4,6 +4,7 @@
 
 #include <sys/resource.h>
 
+#include "EffectAllocations.h"
 #include "Host.h"
 #include "project/DemoScene.h"
 
@@ -43,6 +44,10 @@ void BM_Press(benchmark::State& state) {
                                                               benchmark::Counter::kInvert);
     state.counters["calls_per_frame"] = static_cast<double>(calls) / frames;
     state.counters["peak_MB"] = PeakResidentMegabytes();
+    // One more press, untimed, with the effect's own heap counted: it stays
+    // the same whatever the layer's length.
+    state.counters["effect_peak_bytes"] = static_cast<double>(
+        CountEffectAllocations(DORVANE_PLUGIN_PATH, [&host] { host.UserChangedParam(1); }).peak_bytes);
 }
 
 }  // namespace

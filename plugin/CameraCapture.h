@@ -2,10 +2,9 @@
 // six expression controls.
 #pragma once
 
-#include <vector>
-
 #include "AE_Effect.h"
 #include "AE_GeneralPlug.h"
+#include "SampleTimes.h"
 #include "Util/AEGP_SuiteHandler.h"
 
 // The controls, in the order in which they are found, created, cleared,
@@ -25,13 +24,6 @@ struct CameraValues {
     A_FpLong aspect;  // image width over height
     AEGP_ThreeDVal rows[4];
 };
-
-// The composition times of every frame in the span [in_point, in_point +
-// duration), ascending, in the largest of the three scales. Sampling that
-// the host's times make endless or unrepresentable is refused with
-// PF_Err_INTERNAL_STRUCT_DAMAGED and no times.
-A_Err GetSampleTimes(const A_Time& in_point, const A_Time& duration, const A_Time& frame_duration,
-                     std::vector<A_Time>& times);
 
 CameraValues GetCameraValues(A_short width, A_short height, A_FpLong dist_to_image_plane,
                              const A_Matrix4& matrix, A_FpLong (*arc_tangent)(A_FpLong));

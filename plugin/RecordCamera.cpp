@@ -73,7 +73,7 @@ private:
     AEGP_AddKeyframesInfoH batches_[kAnimatedCount] = {};
 };
 
-A_Err GetSpan(AEGP_SuiteHandler& suites, AEGP_LayerH layer, std::vector<A_Time>& times) {
+A_Err GetSpan(AEGP_SuiteHandler& suites, AEGP_LayerH layer, SampleWalk& walk) {
     const AEGP_LayerSuite7* layers = suites.LayerSuite7();
     AEGP_CompH comp = nullptr;
     A_Time in_point{};
@@ -83,7 +83,7 @@ A_Err GetSpan(AEGP_SuiteHandler& suites, AEGP_LayerH layer, std::vector<A_Time>&
     if (err == A_Err_NONE) err = layers->AEGP_GetLayerInPoint(layer, AEGP_LTimeMode_CompTime, &in_point);
     if (err == A_Err_NONE) err = layers->AEGP_GetLayerDuration(layer, AEGP_LTimeMode_CompTime, &duration);
     if (err == A_Err_NONE) err = suites.CompSuite8()->AEGP_GetCompFrameDuration(comp, &frame_duration);
-    if (err == A_Err_NONE) err = GetSampleTimes(in_point, duration, frame_duration, times);
+    if (err == A_Err_NONE) err = walk.Start(in_point, duration, frame_duration);
     return err;
 }
 
@@ -144,11 +144,13 @@ A_Err RecordCamera(AEGP_SuiteHandler& suites, PF_InData* in_data, AEGP_PluginID 
         if (err == A_Err_NONE) err = keys->AEGP_StartAddKeyframes(animated.Stream(i), animated.BatchOut(i));
     }
 
-    std::vector<A_Time> times;
-    if (err == A_Err_NONE) err = GetSpan(suites, layer, times);
+    // The walk refuses a span it cannot record in full before the first
+    // camera query; the open batches are then ended without keyframes.
+    SampleWalk walk;
+    if (err == A_Err_NONE) err = GetSpan(suites, layer, walk);
 
-    for (const A_Time& time : times) {
-        if (err != A_Err_NONE) break;
+    for (std::uint32_t k = 0; k < walk.Count() && err == A_Err_NONE; ++k) {
+        const A_Time time = walk.At(k);
         err = QueryCamera(pf, in_data, time, sample);
         if (err != A_Err_NONE) break;
         const CameraValues values = GetCameraValues(sample.width, sample.height, sample.dist_to_image_plane,
