@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "HeldStreamRefs.h"
 #include "Util/AEGP_SuiteHandler.h"
+#include "Util/Held.h"
 #include "shared_array.h"
 
 namespace {
@@ -65,8 +65,8 @@ A_Err SetEffectName(AEGP_PluginID plugin_id, PF_InData* in_data, AEGP_EffectRefH
 
     AEGP_SuiteHandler suites(in_data->pica_basicP);
     const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    HeldStreamRef parameter(streams);
-    HeldStreamRef parent(streams);
+    Held<AEGP_StreamRefH> parameter(streams->AEGP_DisposeStream);
+    Held<AEGP_StreamRefH> parent(streams->AEGP_DisposeStream);
 
     AEGP_StreamRefH obtained = nullptr;
     A_Err err =
@@ -87,8 +87,8 @@ A_Err SetEffectName(AEGP_PluginID plugin_id, PF_InData* in_data, AEGP_EffectRefH
         err = suites.DynamicStreamSuite4()->AEGP_SetStreamName(parent.Get(), units.get());
     }
 
-    err = KeepFirstError(err, parameter.Dispose());
-    err = KeepFirstError(err, parent.Dispose());
+    parameter.Release(err);
+    parent.Release(err);
     return err;
 }
 
@@ -98,7 +98,7 @@ A_Err DeleteAllKeyframes(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_Effec
 
     AEGP_SuiteHandler suites(in_data->pica_basicP);
     const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    HeldStreamRef stream(streams);
+    Held<AEGP_StreamRefH> stream(streams->AEGP_DisposeStream);
 
     AEGP_StreamRefH obtained = nullptr;
     A_Err err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, param_index, &obtained);
@@ -114,5 +114,6 @@ A_Err DeleteAllKeyframes(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_Effec
         }
     }
 
-    return KeepFirstError(err, stream.Dispose());
+    stream.Release(err);
+    return err;
 }

@@ -1,52 +1,13 @@
 #include "GlobalData.h"
 #include "MureloPlugin.h"
 #include "Util/AEGP_SuiteHandler.h"
+#include "Util/HandleScope.h"
 #include "resources/DorvaneProperties.h"
 
 namespace {
 
 // The name the effect registers under; the host shows it to nobody.
 constexpr const char* kRegistrationName = "Error!";
-
-// Owns the new global block's handle until the host takes it, so that every
-// way out of set-up, a thrown suite refusal included, unlocks it and frees a
-// block the host never received.
-class PendingGlobalBlock {
-public:
-    PendingGlobalBlock(const PF_HandleSuite1* handles, PF_Handle handle)
-        : handles_(handles), handle_(handle) {}
-    ~PendingGlobalBlock() {
-        if (handle_ == nullptr) return;
-        Unlock();
-        handles_->host_dispose_handle(handle_);
-    }
-    PendingGlobalBlock(const PendingGlobalBlock&) = delete;
-    PendingGlobalBlock& operator=(const PendingGlobalBlock&) = delete;
-
-    bool Exists() const { return handle_ != nullptr; }
-
-    GlobalData* Lock() {
-        lock_attempted_ = true;
-        return static_cast<GlobalData*>(handles_->host_lock_handle(handle_));
-    }
-
-    void Unlock() {
-        if (!lock_attempted_) return;
-        lock_attempted_ = false;
-        handles_->host_unlock_handle(handle_);
-    }
-
-    PF_Handle HandOver() {
-        PF_Handle handle = handle_;
-        handle_ = nullptr;
-        return handle;
-    }
-
-private:
-    const PF_HandleSuite1* handles_;
-    PF_Handle handle_;
-    bool lock_attempted_ = false;
-};
 
 }  // namespace
 
@@ -63,11 +24,13 @@ PF_Err GlobalSetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params
     AEGP_SuiteHandler suites(in_data->pica_basicP);
     const PF_HandleSuite1* handles = suites.HandleSuite1();
 
-    PendingGlobalBlock pending(handles, handles->host_new_handle(sizeof(GlobalData)));
-    if (!pending.Exists()) return PF_Err_INTERNAL_STRUCT_DAMAGED;
+    // Every way out of set-up, a thrown suite refusal included, frees a
+    // block the host never received.
+    HandleScope block_handle = HandleScope::New(handles, sizeof(GlobalData));
+    if (!block_handle.Exists()) return PF_Err_INTERNAL_STRUCT_DAMAGED;
 
     PF_Err err = PF_Err_NONE;
-    GlobalData* block = pending.Lock();
+    GlobalData* block = static_cast<GlobalData*>(block_handle.Lock());
     if (block == nullptr) {
         // Without a readable block no later command could find the plug-in
         // id, so the effect neither registers nor hands the host a block.
@@ -76,8 +39,8 @@ PF_Err GlobalSetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params
         err = suites.UtilitySuite3()->AEGP_RegisterWithAEGP(nullptr, kRegistrationName,
                                                               &block->my_id);
     }
-    pending.Unlock();
-    if (err == PF_Err_NONE) out_data->global_data = pending.HandOver();
+    block_handle.Unlock();
+    if (err == PF_Err_NONE) out_data->global_data = block_handle.HandOver();
     return err;
 }
 

@@ -1,7 +1,7 @@
 #include "MureloParameter.h"
 
-#include "HeldStreamRefs.h"
 #include "Util/AEGP_SuiteHandler.h"
+#include "Util/Held.h"
 
 namespace {
 
@@ -13,8 +13,8 @@ A_Err SetValue(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effe
 
     AEGP_SuiteHandler suites(in_data->pica_basicP);
     const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    HeldStreamRef stream(streams);
-    HeldStreamValue record(streams);
+    Held<AEGP_StreamRefH> stream(streams->AEGP_DisposeStream);
+    Held<AEGP_StreamValue2> record(streams->AEGP_DisposeStreamValue);
 
     AEGP_StreamRefH obtained = nullptr;
     A_Err err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, param_index, &obtained);
@@ -24,15 +24,15 @@ A_Err SetValue(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effe
         // The record is read after expressions so that the rest of it is what
         // the user sees; only this kind's member is replaced.
         err = streams->AEGP_GetNewStreamValue(plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime,
-                                              &time, false, record.Record());
+                                              &time, false, record.Out());
     }
     if (err == A_Err_NONE) {
-        record.Record()->val.*Member = value;
-        err = streams->AEGP_SetStreamValue(plugin_id, stream.Get(), record.Record());
+        record.Out()->val.*Member = value;
+        err = streams->AEGP_SetStreamValue(plugin_id, stream.Get(), record.Out());
     }
 
-    err = KeepFirstError(err, record.Dispose());
-    err = KeepFirstError(err, stream.Dispose());
+    record.Release(err);
+    stream.Release(err);
     return err;
 }
 
@@ -43,8 +43,8 @@ A_Err GetValue(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effe
 
     AEGP_SuiteHandler suites(in_data->pica_basicP);
     const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    HeldStreamRef stream(streams);
-    HeldStreamValue record(streams);
+    Held<AEGP_StreamRefH> stream(streams->AEGP_DisposeStream);
+    Held<AEGP_StreamValue2> record(streams->AEGP_DisposeStreamValue);
 
     AEGP_StreamRefH obtained = nullptr;
     A_Err err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, param_index, &obtained);
@@ -52,12 +52,12 @@ A_Err GetValue(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effe
 
     if (err == A_Err_NONE) {
         err = streams->AEGP_GetNewStreamValue(plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime,
-                                              &time, pre_expression ? 1 : 0, record.Record());
+                                              &time, pre_expression ? 1 : 0, record.Out());
     }
-    if (err == A_Err_NONE) *value = record.Record()->val.*Member;
+    if (err == A_Err_NONE) *value = record.Out()->val.*Member;
 
-    err = KeepFirstError(err, record.Dispose());
-    err = KeepFirstError(err, stream.Dispose());
+    record.Release(err);
+    stream.Release(err);
     return err;
 }
 
