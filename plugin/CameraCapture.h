@@ -30,6 +30,3 @@ CameraValues GetCameraValues(A_short width, A_short height, A_FpLong dist_to_ima
 
 A_Err RecordCamera(AEGP_SuiteHandler& suites, PF_InData* in_data, AEGP_PluginID plugin_id,
                    AEGP_LayerH layer, const AEGP_EffectRefH controls[kControlCount]);
-
-PF_Err UserChangedParam(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
-                        PF_LayerDef* output, const PF_UserChangedParamExtra* extra);

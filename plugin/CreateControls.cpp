@@ -4,6 +4,8 @@
 #include "CameraCapture.h"
 #include "EffectLibrary.h"
 #include "GlobalData.h"
+#include "MureloParameter.h"
+#include "MureloPlugin.h"
 #include "Util/OwnedRef.h"
 #include "shared_array.h"
 

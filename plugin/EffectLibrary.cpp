@@ -91,29 +91,3 @@ A_Err SetEffectName(AEGP_PluginID plugin_id, PF_InData* in_data, AEGP_EffectRefH
     parent.Release(err);
     return err;
 }
-
-A_Err DeleteAllKeyframes(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
-                         PF_ParamIndex param_index) {
-    if (in_data == nullptr) return A_Err_PARAMETER;
-
-    AEGP_SuiteHandler suites(in_data->pica_basicP);
-    const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    Held<AEGP_StreamRefH> stream(streams->AEGP_DisposeStream);
-
-    AEGP_StreamRefH obtained = nullptr;
-    A_Err err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, param_index, &obtained);
-    if (err == A_Err_NONE) stream.Adopt(obtained);
-
-    if (err == A_Err_NONE) {
-        const AEGP_KeyframeSuite4* keyframes = suites.KeyframeSuite4();
-        A_long count = 0;
-        err = keyframes->AEGP_GetStreamNumKFs(stream.Get(), &count);
-        // Deleting from the end keeps the indexes still to be deleted valid.
-        for (A_long index = count - 1; index >= 0 && err == A_Err_NONE; --index) {
-            err = keyframes->AEGP_DeleteKeyframe(stream.Get(), index);
-        }
-    }
-
-    stream.Release(err);
-    return err;
-}

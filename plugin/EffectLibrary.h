@@ -1,6 +1,6 @@
-// Lookup of installed effects, renaming of effect instances and clearing of
-// parameter keyframes. Each routine builds its own suite handler and keeps
-// nothing between calls; a refused suite throws the handler's error code.
+// Lookup of installed effects and renaming of effect instances. Each routine
+// builds its own suite handler and keeps nothing between calls; a refused
+// suite throws the handler's error code.
 #pragma once
 
 #include <string>
@@ -18,8 +18,3 @@ A_Err GetEffectKey(PF_InData* in_data, const std::string& match_name,
 // NUL, each becoming one UTF-16 unit).
 A_Err SetEffectName(AEGP_PluginID plugin_id, PF_InData* in_data, AEGP_EffectRefH effect,
                     const std::string& name);
-
-// Removes every keyframe of the effect's parameter stream at param_index,
-// from the last to the first.
-A_Err DeleteAllKeyframes(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
-                         PF_ParamIndex param_index);

@@ -1,11 +1,20 @@
-// Writing and reading one value of an effect's parameter stream. Times are
-// layer times; values pass through unchanged. Setters read the current
-// record (after expressions) at `time`, replace one member and write it back
-// without inserting a keyframe. Getters write their output only on success.
+// Routines on one parameter stream of an effect: clearing its keyframes, and
+// writing or reading one value. Each builds its own suite handler and keeps
+// nothing between calls; a refused suite throws the handler's error code.
 #pragma once
 
 #include "AE_Effect.h"
 #include "AE_GeneralPlug.h"
+
+// Removes every keyframe of the effect's parameter stream at param_index,
+// from the last to the first.
+A_Err DeleteAllKeyframes(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
+                         PF_ParamIndex param_index);
+
+// Value access. Times are layer times; values pass through unchanged.
+// Setters read the current record (after expressions) at `time`, replace one
+// member and write it back without inserting a keyframe. Getters write their
+// output only on success.
 
 A_Err SetOneD(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effect, A_Time time,
               PF_ParamIndex param_index, A_FpLong value);

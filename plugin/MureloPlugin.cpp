@@ -2,8 +2,6 @@
 
 #include <new>
 
-#include "CameraCapture.h"
-
 namespace {
 
 // An exception the effect did not anticipate says nothing about which host
