@@ -1,4 +1,4 @@
-#include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "CameraCapture.h"
@@ -6,7 +6,8 @@
 #include "GlobalData.h"
 #include "MureloParameter.h"
 #include "MureloPlugin.h"
-#include "Util/OwnedRef.h"
+#include "Util/FirstError.h"
+#include "Util/Held.h"
 #include "shared_array.h"
 
 namespace {
@@ -25,29 +26,28 @@ bool IsSliderSlot(int slot) { return slot == kFovControl || slot == kAspectContr
 // The undo group of one press: opened once, closed once on every way out.
 class UndoGroup {
 public:
-    explicit UndoGroup(const AEGP_UtilitySuite5* utility) : utility_(utility) {}
+    UndoGroup() = default;
     ~UndoGroup() {
-        if (open_) utility_->AEGP_EndUndoGroup();
+        if (utility_ != nullptr) utility_->AEGP_EndUndoGroup();
     }
     UndoGroup(const UndoGroup&) = delete;
     UndoGroup& operator=(const UndoGroup&) = delete;
 
-    A_Err Open() {
-        const A_Err err = utility_->AEGP_StartUndoGroup(kUndoLabel);
-        open_ = err == A_Err_NONE;
+    A_Err Open(const AEGP_UtilitySuite5* utility) {
+        const A_Err err = utility->AEGP_StartUndoGroup(kUndoLabel);
+        if (err == A_Err_NONE) utility_ = utility;
         return err;
     }
     // A group whose opening failed is not closed: there is none to close.
     void Close(A_Err& err) {
-        if (!open_) return;
-        open_ = false;
-        const A_Err closed = utility_->AEGP_EndUndoGroup();
-        if (err == A_Err_NONE) err = closed;
+        if (utility_ == nullptr) return;
+        const AEGP_UtilitySuite5* utility = utility_;
+        utility_ = nullptr;
+        KeepFirstError(err, utility->AEGP_EndUndoGroup());
     }
 
 private:
-    const AEGP_UtilitySuite5* utility_;
-    bool open_ = false;
+    const AEGP_UtilitySuite5* utility_ = nullptr;  // set while the group is open
 };
 
 struct InstanceName {
@@ -55,71 +55,21 @@ struct InstanceName {
     bool seven_bit = false;
 };
 
-// The name the user sees on an effect instance: the name of the stream group
-// that is the parent of its first parameter.
-InstanceName ReadInstanceName(AEGP_SuiteHandler& suites, AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
-                              A_Err& err) {
-    const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    OwnedRef<AEGP_StreamRefH> param(streams->AEGP_DisposeStream);
-    OwnedRef<AEGP_StreamRefH> group(streams->AEGP_DisposeStream);
-    OwnedRef<AEGP_MemHandle> text;
-    const AEGP_MemorySuite1* memory = nullptr;
-    InstanceName name;
-
-    err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, kControlValue, param.Out());
-    if (err == A_Err_NONE) {
-        err = suites.DynamicStreamSuite4()->AEGP_GetNewParentStreamRef(plugin_id, param.Get(), group.Out());
+// The name in a host buffer of UTF-16 units, up to its first NUL or its end,
+// whichever comes first, so that a name that lacks its terminator cannot be
+// read past the buffer.
+InstanceName NameFromUnits(const A_UTF16Char* utf16, AEGP_MemSize size) {
+    const size_t units = size / sizeof(A_UTF16Char);
+    shared_array<char> bytes(new char[size + 1]);
+    bool seven_bit = true;
+    size_t length = 0;
+    for (; length < units; ++length) {
+        bytes.get()[length] = static_cast<char>(utf16[length] & 0xFF);
+        if (utf16[length] > 0x7F) seven_bit = false;
+        if (utf16[length] == 0) break;
     }
-    if (err == A_Err_NONE) {
-        // Acquired before the handle exists, so that the handle always has
-        // a way back to the host.
-        memory = suites.MemorySuite1();
-        text.Bind(memory->AEGP_FreeMemHandle);
-        err = streams->AEGP_GetStreamName(plugin_id, group.Get(), false, text.Out());
-    }
-    AEGP_MemSize size = 0;
-    if (err == A_Err_NONE) err = memory->AEGP_GetMemHandleSize(text.Get(), &size);
-    if (err == A_Err_NONE && text) {
-        void* locked = nullptr;
-        err = memory->AEGP_LockMemHandle(text.Get(), &locked);
-        if (err == A_Err_NONE && locked != nullptr) {
-            // The handle's size bounds the copy, so a name that lacks its
-            // terminator cannot be read past its end.
-            const size_t units = size / sizeof(A_UTF16Char);
-            shared_array<char> bytes(new char[size + 1]);
-            const auto* utf16 = static_cast<const A_UTF16Char*>(locked);
-            bool seven_bit = true;
-            size_t length = 0;
-            for (; length < units; ++length) {
-                bytes.get()[length] = static_cast<char>(utf16[length] & 0xFF);
-                if (utf16[length] > 0x7F) seven_bit = false;
-                if (utf16[length] == 0) break;
-            }
-            bytes.get()[length < units ? length : units] = '\0';
-            name.text = bytes.get();
-            name.seven_bit = seven_bit;
-        }
-        if (err == A_Err_NONE) {
-            // Every lock is given back before the handle is freed.
-            err = memory->AEGP_UnlockMemHandle(text.Get());
-        }
-    }
-    text.Release(err);
-    param.Release(err);
-    group.Release(err);
-    return name;
-}
-
-// The slot an instance of this kind and name claims, or -1.
-int ClaimedSlot(AEGP_InstalledEffectKey key, AEGP_InstalledEffectKey slider_key,
-                AEGP_InstalledEffectKey point_key, const InstanceName& name,
-                const OwnedRef<AEGP_EffectRefH> (&slots)[kControlCount]) {
-    if (!name.seven_bit) return -1;
-    for (int slot = 0; slot < kControlCount; ++slot) {
-        const bool kind_matches = IsSliderSlot(slot) ? key == slider_key : key == point_key;
-        if (kind_matches && !slots[slot] && name.text == kControlNames[slot]) return slot;
-    }
-    return -1;
+    bytes.get()[length < units ? length : units] = '\0';
+    return {bytes.get(), seven_bit};
 }
 
 struct Keys {
@@ -127,88 +77,156 @@ struct Keys {
     AEGP_InstalledEffectKey slider = AEGP_InstalledEffectKey_NONE;
 };
 
-void FindControls(AEGP_SuiteHandler& suites, AEGP_PluginID plugin_id, AEGP_LayerH layer, const Keys& keys,
-                  OwnedRef<AEGP_EffectRefH> (&slots)[kControlCount], A_Err& err) {
-    const AEGP_EffectSuite3* effects = suites.EffectSuite3();
-    A_long count = 0;
-    err = effects->AEGP_GetLayerNumEffects(layer, &count);
-    for (A_long i = 0; i < count && err == A_Err_NONE; ++i) {
-        OwnedRef<AEGP_EffectRefH> effect(effects->AEGP_DisposeEffect);
-        err = effects->AEGP_GetLayerEffectByIndex(plugin_id, layer, i, effect.Out());
-        AEGP_InstalledEffectKey key = AEGP_InstalledEffectKey_NONE;
-        if (err == A_Err_NONE) err = effects->AEGP_GetInstalledKeyFromLayerEffect(effect.Get(), &key);
-        if (err == A_Err_NONE && key != AEGP_InstalledEffectKey_NONE &&
-            (key == keys.point || key == keys.slider)) {
-            const InstanceName name = ReadInstanceName(suites, plugin_id, effect.Get(), err);
-            const int slot = err == A_Err_NONE ? ClaimedSlot(key, keys.slider, keys.point, name, slots) : -1;
-            if (slot >= 0) *slots[slot].Out() = effect.Take();
+// The working state of one press of the button, and its steps. Each step
+// runs only while nothing has failed; its host codes become the one result,
+// and the releases fold theirs in (KeepFirstError). The undo group and the
+// six control slots are members, so that on unwinding the slots are given
+// back, last first, before the group closes.
+class Press {
+public:
+    Press(AEGP_SuiteHandler& suites, PF_InData* in_data, AEGP_PluginID plugin_id)
+        : suites_(suites), in_data_(in_data), plugin_id_(plugin_id) {}
+    Press(const Press&) = delete;
+    Press& operator=(const Press&) = delete;
+
+    A_Err Run(PF_ParamIndex changed_param) {
+        err_ = suites_.PFInterfaceSuite1()->AEGP_GetEffectLayer(in_data_->effect_ref, &layer_);
+        if (err_ != A_Err_NONE) return err_;
+        FindKeys();
+        if (changed_param != kButtonParam) return err_;
+
+        KeepFirstError(err_, undo_.Open(suites_.UtilitySuite5()));
+        using Step = void (Press::*)();
+        for (const Step step : {&Press::FindControls, &Press::CreateMissingControls, &Press::PrepareControls,
+                                &Press::RecordControls}) {
+            if (err_ != A_Err_NONE) break;
+            (this->*step)();
         }
-        effect.Release(err);
+        ReleaseControls();
+        undo_.Close(err_);
+        return err_;
     }
-}
 
-void CreateMissingControls(AEGP_SuiteHandler& suites, PF_InData* in_data, AEGP_PluginID plugin_id,
-                           AEGP_LayerH layer, const Keys& keys,
-                           OwnedRef<AEGP_EffectRefH> (&slots)[kControlCount], A_Err& err) {
-    const AEGP_EffectSuite3* effects = suites.EffectSuite3();
-    for (int slot = 0; slot < kControlCount && err == A_Err_NONE; ++slot) {
-        if (slots[slot]) continue;
-        const AEGP_InstalledEffectKey key = IsSliderSlot(slot) ? keys.slider : keys.point;
-        err = effects->AEGP_ApplyEffect(plugin_id, layer, key, slots[slot].Out());
-        if (err == A_Err_NONE) err = SetEffectName(plugin_id, in_data, slots[slot].Get(), kControlNames[slot]);
+private:
+    void FindKeys() {
+        err_ = GetEffectKey(in_data_, kPoint3DMatchName, &keys_.point);
+        if (err_ == A_Err_NONE) err_ = GetEffectKey(in_data_, kSliderMatchName, &keys_.slider);
     }
-}
 
-void PrepareAndRecord(AEGP_SuiteHandler& suites, PF_InData* in_data, AEGP_PluginID plugin_id,
-                      AEGP_LayerH layer, const OwnedRef<AEGP_EffectRefH> (&slots)[kControlCount], A_Err& err) {
-    for (int slot = 0; slot < kControlCount && err == A_Err_NONE; ++slot) {
-        err = DeleteAllKeyframes(in_data, plugin_id, slots[slot].Get(), kControlValue);
+    // Claims, for each slot, the first effect on the layer of its kind and
+    // name.
+    void FindControls() {
+        const AEGP_EffectSuite3* effects = suites_.EffectSuite3();
+        for (Held<AEGP_EffectRefH>& slot : slots_) slot.Bind(effects->AEGP_DisposeEffect);
+        A_long count = 0;
+        err_ = effects->AEGP_GetLayerNumEffects(layer_, &count);
+        for (A_long i = 0; i < count && err_ == A_Err_NONE; ++i) {
+            Held<AEGP_EffectRefH> effect(effects->AEGP_DisposeEffect);
+            err_ = effects->AEGP_GetLayerEffectByIndex(plugin_id_, layer_, i, effect.Out());
+            AEGP_InstalledEffectKey key = AEGP_InstalledEffectKey_NONE;
+            if (err_ == A_Err_NONE) err_ = effects->AEGP_GetInstalledKeyFromLayerEffect(effect.Get(), &key);
+            if (err_ == A_Err_NONE && key != AEGP_InstalledEffectKey_NONE &&
+                (key == keys_.point || key == keys_.slider)) {
+                const InstanceName name = ReadInstanceName(effect.Get());
+                const int slot = err_ == A_Err_NONE ? ClaimedSlot(key, name) : -1;
+                if (slot >= 0) slots_[slot].Adopt(effect.Take());
+            }
+            effect.Release(err_);
+        }
     }
-    for (int slot = 0; slot < kControlCount && err == A_Err_NONE; ++slot) {
-        err = suites.EffectSuite3()->AEGP_SetEffectFlags(slots[slot].Get(), AEGP_EffectFlags_ACTIVE,
-                                                         AEGP_EffectFlags_NONE);
+
+    // The name the user sees on an effect instance: the name of the stream
+    // group that is the parent of its first parameter.
+    InstanceName ReadInstanceName(AEGP_EffectRefH effect) {
+        const AEGP_StreamSuite4* streams = suites_.StreamSuite4();
+        Held<AEGP_StreamRefH> param(streams->AEGP_DisposeStream);
+        Held<AEGP_StreamRefH> group(streams->AEGP_DisposeStream);
+        Held<AEGP_MemHandle> text;
+        const AEGP_MemorySuite1* memory = nullptr;
+        InstanceName name;
+
+        err_ = streams->AEGP_GetNewEffectStreamByIndex(plugin_id_, effect, kControlValue, param.Out());
+        if (err_ == A_Err_NONE) {
+            err_ = suites_.DynamicStreamSuite4()->AEGP_GetNewParentStreamRef(plugin_id_, param.Get(), group.Out());
+        }
+        if (err_ == A_Err_NONE) {
+            // Acquired before the handle exists, so that the handle always has
+            // a way back to the host.
+            memory = suites_.MemorySuite1();
+            text.Bind(memory->AEGP_FreeMemHandle);
+            err_ = streams->AEGP_GetStreamName(plugin_id_, group.Get(), false, text.Out());
+        }
+        AEGP_MemSize size = 0;
+        if (err_ == A_Err_NONE) err_ = memory->AEGP_GetMemHandleSize(text.Get(), &size);
+        if (err_ == A_Err_NONE && text) {
+            void* locked = nullptr;
+            err_ = memory->AEGP_LockMemHandle(text.Get(), &locked);
+            if (err_ == A_Err_NONE && locked != nullptr) {
+                name = NameFromUnits(static_cast<const A_UTF16Char*>(locked), size);
+            }
+            // Every lock is given back before the handle is freed.
+            if (err_ == A_Err_NONE) err_ = memory->AEGP_UnlockMemHandle(text.Get());
+        }
+        text.Release(err_);
+        param.Release(err_);
+        group.Release(err_);
+        return name;
     }
-    if (err == A_Err_NONE) {
+
+    // The slot an instance of this kind and name claims, or -1.
+    int ClaimedSlot(AEGP_InstalledEffectKey key, const InstanceName& name) const {
+        if (!name.seven_bit) return -1;
+        for (int slot = 0; slot < kControlCount; ++slot) {
+            const bool kind_matches = IsSliderSlot(slot) ? key == keys_.slider : key == keys_.point;
+            if (kind_matches && !slots_[slot] && name.text == kControlNames[slot]) return slot;
+        }
+        return -1;
+    }
+
+    void CreateMissingControls() {
+        const AEGP_EffectSuite3* effects = suites_.EffectSuite3();
+        for (int slot = 0; slot < kControlCount && err_ == A_Err_NONE; ++slot) {
+            if (slots_[slot]) continue;
+            const AEGP_InstalledEffectKey key = IsSliderSlot(slot) ? keys_.slider : keys_.point;
+            err_ = effects->AEGP_ApplyEffect(plugin_id_, layer_, key, slots_[slot].Out());
+            if (err_ == A_Err_NONE) {
+                err_ = SetEffectName(plugin_id_, in_data_, slots_[slot].Get(), kControlNames[slot]);
+            }
+        }
+    }
+
+    // Clears every control and switches it off.
+    void PrepareControls() {
+        for (int slot = 0; slot < kControlCount && err_ == A_Err_NONE; ++slot) {
+            err_ = DeleteAllKeyframes(in_data_, plugin_id_, slots_[slot].Get(), kControlValue);
+        }
+        for (int slot = 0; slot < kControlCount && err_ == A_Err_NONE; ++slot) {
+            err_ = suites_.EffectSuite3()->AEGP_SetEffectFlags(slots_[slot].Get(), AEGP_EffectFlags_ACTIVE,
+                                                               AEGP_EffectFlags_NONE);
+        }
+    }
+
+    void RecordControls() {
         AEGP_EffectRefH controls[kControlCount];
-        for (int slot = 0; slot < kControlCount; ++slot) controls[slot] = slots[slot].Get();
-        err = RecordCamera(suites, in_data, plugin_id, layer, controls);
+        for (int slot = 0; slot < kControlCount; ++slot) controls[slot] = slots_[slot].Get();
+        err_ = RecordCamera(suites_, in_data_, plugin_id_, layer_, controls);
     }
-}
 
-A_Err CreateControls(AEGP_SuiteHandler& suites, PF_InData* in_data, const PF_UserChangedParamExtra* extra) {
-    // Without the global block there is no plug-in id to act under, and
-    // nothing in the project may be touched.
-    if (in_data->global_data == nullptr || *in_data->global_data == nullptr || extra == nullptr) {
-        return PF_Err_INTERNAL_STRUCT_DAMAGED;
+    // Gives back every control, in the order of the set.
+    void ReleaseControls() {
+        for (Held<AEGP_EffectRefH>& slot : slots_) slot.Release(err_);
     }
-    const AEGP_PluginID plugin_id = static_cast<const GlobalData*>(*in_data->global_data)->my_id;
 
-    AEGP_LayerH layer = nullptr;
-    A_Err err = suites.PFInterfaceSuite1()->AEGP_GetEffectLayer(in_data->effect_ref, &layer);
-    if (err != A_Err_NONE) return err;
-
-    Keys keys;
-    err = GetEffectKey(in_data, kPoint3DMatchName, &keys.point);
-    if (err == A_Err_NONE) err = GetEffectKey(in_data, kSliderMatchName, &keys.slider);
-    if (extra->param_index != kButtonParam) return err;
-
-    UndoGroup undo(suites.UtilitySuite5());
-    const A_Err opened = undo.Open();
-    if (err == A_Err_NONE) err = opened;
-    {
-        // Released before the undo group closes, on every way out.
-        OwnedRef<AEGP_EffectRefH> slots[kControlCount];
-        if (err == A_Err_NONE) {
-            for (OwnedRef<AEGP_EffectRefH>& slot : slots) slot.Bind(suites.EffectSuite3()->AEGP_DisposeEffect);
-            FindControls(suites, plugin_id, layer, keys, slots, err);
-        }
-        if (err == A_Err_NONE) CreateMissingControls(suites, in_data, plugin_id, layer, keys, slots, err);
-        if (err == A_Err_NONE) PrepareAndRecord(suites, in_data, plugin_id, layer, slots, err);
-        for (OwnedRef<AEGP_EffectRefH>& slot : slots) slot.Release(err);
-    }
-    undo.Close(err);
-    return err;
-}
+    AEGP_SuiteHandler& suites_;
+    PF_InData* in_data_;
+    const AEGP_PluginID plugin_id_;
+    AEGP_LayerH layer_ = nullptr;
+    Keys keys_;
+    A_Err err_ = A_Err_NONE;
+    // Closed after the slots are given back, on every way out.
+    UndoGroup undo_;
+    Held<AEGP_EffectRefH> slots_[kControlCount];
+};
 
 }  // namespace
 
@@ -217,7 +235,13 @@ PF_Err UserChangedParam(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* p
     static_cast<void>(params);
     static_cast<void>(output);
     AEGP_SuiteHandler suites(in_data->pica_basicP);
-    const A_Err err = CreateControls(suites, in_data, extra);
+    // Without the global block there is no plug-in id to act under, and
+    // nothing in the project may be touched.
+    A_Err err = PF_Err_INTERNAL_STRUCT_DAMAGED;
+    if (in_data->global_data != nullptr && *in_data->global_data != nullptr && extra != nullptr) {
+        Press press(suites, in_data, static_cast<const GlobalData*>(*in_data->global_data)->my_id);
+        err = press.Run(extra->param_index);
+    }
     out_data->out_flags |= PF_OutFlag_FORCE_RERENDER;
     return err;
 }

@@ -1,6 +1,9 @@
+#include <initializer_list>
+
 #include "CameraCapture.h"
 #include "MureloParameter.h"
-#include "Util/OwnedRef.h"
+#include "Util/FirstError.h"
+#include "Util/Held.h"
 
 namespace {
 
@@ -18,150 +21,163 @@ struct CameraSample {
     A_short height;
 };
 
-A_Err QueryCamera(const AEGP_PFInterfaceSuite1* pf, PF_InData* in_data, const A_Time& comp_time,
-                  CameraSample& sample) {
-    return pf->AEGP_GetEffectCameraMatrix(in_data->effect_ref, &comp_time, &sample.matrix,
-                                          &sample.dist_to_image_plane, &sample.width, &sample.height);
-}
+// Ends a keyframe batch without adding its keyframes.
+struct DiscardBatch {
+    const AEGP_KeyframeSuite4* keys;
+    A_Err operator()(AEGP_AddKeyframesInfoH batch) const { return keys->AEGP_EndAddKeyframes(false, batch); }
+};
 
-// The five animated controls' streams and open keyframe batches. A batch
-// that is not committed is ended without its keyframes, so that a failed
-// recording leaves no batch open in the host and adds nothing partial.
-class AnimatedStreams {
+// One recording into the six controls: the aspect once, then a keyframe per
+// sample time in each animated control's batch. Each step runs only while
+// nothing has failed, and its host codes become the one result. A batch that
+// is not committed is ended without its keyframes, so that a failed
+// recording leaves no batch open in the host and adds nothing partial; then
+// the streams are given back, in the batches' order, on every way out.
+class CameraRecording {
 public:
-    AnimatedStreams(const AEGP_StreamSuite4* streams, const AEGP_KeyframeSuite4* keys)
-        : keys_(keys) {
-        for (OwnedRef<AEGP_StreamRefH>& stream : streams_) stream.Bind(streams->AEGP_DisposeStream);
-    }
-    ~AnimatedStreams() {
+    CameraRecording(AEGP_SuiteHandler& suites, PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_LayerH layer,
+                    const AEGP_EffectRefH controls[kControlCount])
+        : suites_(suites), in_data_(in_data), plugin_id_(plugin_id), layer_(layer), controls_(controls) {}
+    ~CameraRecording() {
         A_Err ignored = A_Err_NONE;
-        Discard();
-        for (OwnedRef<AEGP_StreamRefH>& stream : streams_) stream.Release(ignored);
+        Release(ignored);
     }
-    AnimatedStreams(const AnimatedStreams&) = delete;
-    AnimatedStreams& operator=(const AnimatedStreams&) = delete;
+    CameraRecording(const CameraRecording&) = delete;
+    CameraRecording& operator=(const CameraRecording&) = delete;
 
-    AEGP_StreamRefH* StreamOut(int i) { return streams_[i].Out(); }
-    AEGP_StreamRefH Stream(int i) const { return streams_[i].Get(); }
-    AEGP_AddKeyframesInfoH* BatchOut(int i) { return &batches_[i]; }
-    AEGP_AddKeyframesInfoH Batch(int i) const { return batches_[i]; }
-
-    A_Err Commit(int i) {
-        AEGP_AddKeyframesInfoH batch = batches_[i];
-        batches_[i] = nullptr;
-        if (batch == nullptr) return A_Err_NONE;
-        return keys_->AEGP_EndAddKeyframes(true, batch);
-    }
-
-    // Ends every batch still open without adding its keyframes, then gives
-    // back the streams in order, folding their codes into `err`.
-    void Release(A_Err& err) {
-        Discard();
-        for (OwnedRef<AEGP_StreamRefH>& stream : streams_) stream.Release(err);
+    A_Err Run() {
+        pf_ = suites_.PFInterfaceSuite1();
+        using Step = void (CameraRecording::*)();
+        for (const Step step : {&CameraRecording::WriteAspect, &CameraRecording::OpenBatches,
+                                &CameraRecording::ReadSpan, &CameraRecording::RecordSamples,
+                                &CameraRecording::CommitBatches}) {
+            if (err_ != A_Err_NONE) break;
+            (this->*step)();
+        }
+        Release(err_);
+        return err_;
     }
 
 private:
-    void Discard() {
-        for (AEGP_AddKeyframesInfoH& batch : batches_) {
-            if (batch != nullptr) keys_->AEGP_EndAddKeyframes(false, batch);
-            batch = nullptr;
+    A_Err QueryCamera(const A_Time& comp_time, CameraSample& sample) const {
+        return pf_->AEGP_GetEffectCameraMatrix(in_data_->effect_ref, &comp_time, &sample.matrix,
+                                               &sample.dist_to_image_plane, &sample.width, &sample.height);
+    }
+
+    CameraValues ValuesOf(const CameraSample& sample) const {
+        return GetCameraValues(sample.width, sample.height, sample.dist_to_image_plane, sample.matrix,
+                               in_data_->utils->ansi.atan);
+    }
+
+    // The aspect, once, at the effect's current time.
+    void WriteAspect() {
+        A_Time now{};
+        CameraSample sample{};
+        err_ = pf_->AEGP_ConvertEffectToCompTime(in_data_->effect_ref, in_data_->current_time,
+                                                 in_data_->time_scale, &now);
+        if (err_ == A_Err_NONE) err_ = QueryCamera(now, sample);
+        if (err_ == A_Err_NONE) {
+            const A_Time layer_now{in_data_->current_time, in_data_->time_scale};
+            err_ = SetOneD(in_data_, plugin_id_, controls_[kAspectControl], layer_now, kControlValue,
+                           ValuesOf(sample).aspect);
         }
     }
 
-    const AEGP_KeyframeSuite4* keys_;
-    OwnedRef<AEGP_StreamRefH> streams_[kAnimatedCount];
-    AEGP_AddKeyframesInfoH batches_[kAnimatedCount] = {};
+    void OpenBatches() {
+        streams_suite_ = suites_.StreamSuite4();
+        keys_ = suites_.KeyframeSuite4();
+        for (int i = 0; i < kAnimatedCount; ++i) {
+            streams_[i].Bind(streams_suite_->AEGP_DisposeStream);
+            batches_[i].Bind(DiscardBatch{keys_});
+        }
+        for (int i = 0; i < kAnimatedCount && err_ == A_Err_NONE; ++i) {
+            err_ = streams_suite_->AEGP_GetNewEffectStreamByIndex(plugin_id_, controls_[kAnimated[i]],
+                                                                  kControlValue, streams_[i].Out());
+            if (err_ == A_Err_NONE) err_ = keys_->AEGP_StartAddKeyframes(streams_[i].Get(), batches_[i].Out());
+        }
+    }
+
+    // The layer's span in composition time. It is read once the batches are
+    // open, so that a span the walk refuses before the first camera query
+    // ends them without keyframes, like any failure of the recording.
+    void ReadSpan() {
+        const AEGP_LayerSuite7* layers = suites_.LayerSuite7();
+        AEGP_CompH comp = nullptr;
+        A_Time in_point{};
+        A_Time duration{};
+        A_Time frame_duration{};
+        err_ = layers->AEGP_GetLayerParentComp(layer_, &comp);
+        if (err_ == A_Err_NONE) err_ = layers->AEGP_GetLayerInPoint(layer_, AEGP_LTimeMode_CompTime, &in_point);
+        if (err_ == A_Err_NONE) err_ = layers->AEGP_GetLayerDuration(layer_, AEGP_LTimeMode_CompTime, &duration);
+        if (err_ == A_Err_NONE) err_ = suites_.CompSuite8()->AEGP_GetCompFrameDuration(comp, &frame_duration);
+        if (err_ == A_Err_NONE) err_ = walk_.Start(in_point, duration, frame_duration);
+    }
+
+    void RecordSamples() {
+        CameraSample sample{};
+        for (std::uint32_t k = 0; k < walk_.Count() && err_ == A_Err_NONE; ++k) {
+            const A_Time time = walk_.At(k);
+            err_ = QueryCamera(time, sample);
+            if (err_ != A_Err_NONE) break;
+            const CameraValues values = ValuesOf(sample);
+            for (int i = 0; i < kAnimatedCount && err_ == A_Err_NONE; ++i) AddSample(i, time, values);
+        }
+    }
+
+    // Adds one keyframe at `time` to animated control i's batch, shaped by a
+    // value record read from its stream, carrying the camera's value for
+    // that control.
+    void AddSample(int i, const A_Time& time, const CameraValues& values) {
+        A_long key_index = -1;
+        err_ = keys_->AEGP_AddKeyframes(batches_[i].Get(), AEGP_LTimeMode_CompTime, &time, &key_index);
+        Held<AEGP_StreamValue2> record(streams_suite_->AEGP_DisposeStreamValue);
+        if (err_ == A_Err_NONE) {
+            err_ = streams_suite_->AEGP_GetNewStreamValue(plugin_id_, streams_[i].Get(), AEGP_LTimeMode_CompTime,
+                                                          &time, false, record.Out());
+        }
+        if (err_ == A_Err_NONE) {
+            if (kAnimated[i] == kFovControl) {
+                record.Out()->val.one_d = values.fov;
+            } else {
+                record.Out()->val.three_d = values.rows[kAnimated[i] - kRow1Control];
+            }
+            err_ = keys_->AEGP_SetAddKeyframe(batches_[i].Get(), key_index, record.Out());
+        }
+        record.Release(err_);
+    }
+
+    void CommitBatches() {
+        for (int i = 0; i < kAnimatedCount && err_ == A_Err_NONE; ++i) {
+            err_ = keys_->AEGP_EndAddKeyframes(true, batches_[i].Take());
+        }
+    }
+
+    // Ends every batch still open without its keyframes, then gives back the
+    // streams, each in the batches' order.
+    void Release(A_Err& err) {
+        for (Held<AEGP_AddKeyframesInfoH, DiscardBatch>& batch : batches_) batch.Release(err);
+        for (Held<AEGP_StreamRefH>& stream : streams_) stream.Release(err);
+    }
+
+    AEGP_SuiteHandler& suites_;
+    PF_InData* const in_data_;
+    const AEGP_PluginID plugin_id_;
+    const AEGP_LayerH layer_;
+    const AEGP_EffectRefH* const controls_;
+    A_Err err_ = A_Err_NONE;
+    // Taken from the command's handler as each is first needed.
+    const AEGP_PFInterfaceSuite1* pf_ = nullptr;
+    const AEGP_StreamSuite4* streams_suite_ = nullptr;
+    const AEGP_KeyframeSuite4* keys_ = nullptr;
+    Held<AEGP_StreamRefH> streams_[kAnimatedCount];
+    Held<AEGP_AddKeyframesInfoH, DiscardBatch> batches_[kAnimatedCount];
+    SampleWalk walk_;
 };
-
-A_Err GetSpan(AEGP_SuiteHandler& suites, AEGP_LayerH layer, SampleWalk& walk) {
-    const AEGP_LayerSuite7* layers = suites.LayerSuite7();
-    AEGP_CompH comp = nullptr;
-    A_Time in_point{};
-    A_Time duration{};
-    A_Time frame_duration{};
-    A_Err err = layers->AEGP_GetLayerParentComp(layer, &comp);
-    if (err == A_Err_NONE) err = layers->AEGP_GetLayerInPoint(layer, AEGP_LTimeMode_CompTime, &in_point);
-    if (err == A_Err_NONE) err = layers->AEGP_GetLayerDuration(layer, AEGP_LTimeMode_CompTime, &duration);
-    if (err == A_Err_NONE) err = suites.CompSuite8()->AEGP_GetCompFrameDuration(comp, &frame_duration);
-    if (err == A_Err_NONE) err = walk.Start(in_point, duration, frame_duration);
-    return err;
-}
-
-// Adds one keyframe at `time` to the batch, shaped by a value record read
-// from the stream, carrying the camera's value for this control.
-A_Err AddSample(const AEGP_StreamSuite4* streams, const AEGP_KeyframeSuite4* keys,
-                AEGP_PluginID plugin_id, AEGP_StreamRefH stream, AEGP_AddKeyframesInfoH batch,
-                const A_Time& time, ControlSlot control, const CameraValues& values) {
-    A_long key_index = -1;
-    A_Err err = keys->AEGP_AddKeyframes(batch, AEGP_LTimeMode_CompTime, &time, &key_index);
-    AEGP_StreamValue2 record{};
-    record.streamH = nullptr;
-    if (err == A_Err_NONE) {
-        err = streams->AEGP_GetNewStreamValue(plugin_id, stream, AEGP_LTimeMode_CompTime, &time, false,
-                                              &record);
-    }
-    if (err == A_Err_NONE) {
-        if (control == kFovControl) {
-            record.val.one_d = values.fov;
-        } else {
-            record.val.three_d = values.rows[control - kRow1Control];
-        }
-        err = keys->AEGP_SetAddKeyframe(batch, key_index, &record);
-    }
-    if (record.streamH != nullptr) {
-        const A_Err disposed = streams->AEGP_DisposeStreamValue(&record);
-        if (err == A_Err_NONE) err = disposed;
-    }
-    return err;
-}
 
 }  // namespace
 
-A_Err RecordCamera(AEGP_SuiteHandler& suites, PF_InData* in_data, AEGP_PluginID plugin_id,
-                   AEGP_LayerH layer, const AEGP_EffectRefH controls[kControlCount]) {
-    const AEGP_PFInterfaceSuite1* pf = suites.PFInterfaceSuite1();
-
-    // The aspect, once, at the effect's current time.
-    A_Time now{};
-    CameraSample sample{};
-    A_Err err = pf->AEGP_ConvertEffectToCompTime(in_data->effect_ref, in_data->current_time,
-                                                 in_data->time_scale, &now);
-    if (err == A_Err_NONE) err = QueryCamera(pf, in_data, now, sample);
-    if (err == A_Err_NONE) {
-        const CameraValues values = GetCameraValues(sample.width, sample.height, sample.dist_to_image_plane,
-                                                    sample.matrix, in_data->utils->ansi.atan);
-        const A_Time layer_now{in_data->current_time, in_data->time_scale};
-        err = SetOneD(in_data, plugin_id, controls[kAspectControl], layer_now, kControlValue, values.aspect);
-    }
-    if (err != A_Err_NONE) return err;
-
-    const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    const AEGP_KeyframeSuite4* keys = suites.KeyframeSuite4();
-    AnimatedStreams animated(streams, keys);
-    for (int i = 0; i < kAnimatedCount && err == A_Err_NONE; ++i) {
-        err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, controls[kAnimated[i]], kControlValue,
-                                                      animated.StreamOut(i));
-        if (err == A_Err_NONE) err = keys->AEGP_StartAddKeyframes(animated.Stream(i), animated.BatchOut(i));
-    }
-
-    // The walk refuses a span it cannot record in full before the first
-    // camera query; the open batches are then ended without keyframes.
-    SampleWalk walk;
-    if (err == A_Err_NONE) err = GetSpan(suites, layer, walk);
-
-    for (std::uint32_t k = 0; k < walk.Count() && err == A_Err_NONE; ++k) {
-        const A_Time time = walk.At(k);
-        err = QueryCamera(pf, in_data, time, sample);
-        if (err != A_Err_NONE) break;
-        const CameraValues values = GetCameraValues(sample.width, sample.height, sample.dist_to_image_plane,
-                                                    sample.matrix, in_data->utils->ansi.atan);
-        for (int i = 0; i < kAnimatedCount && err == A_Err_NONE; ++i) {
-            err = AddSample(streams, keys, plugin_id, animated.Stream(i), animated.Batch(i), time,
-                            kAnimated[i], values);
-        }
-    }
-
-    for (int i = 0; i < kAnimatedCount && err == A_Err_NONE; ++i) err = animated.Commit(i);
-    animated.Release(err);
-    return err;
+A_Err RecordCamera(AEGP_SuiteHandler& suites, PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_LayerH layer,
+                   const AEGP_EffectRefH controls[kControlCount]) {
+    CameraRecording recording(suites, in_data, plugin_id, layer, controls);
+    return recording.Run();
 }
