@@ -1,6 +1,5 @@
 #include "EffectAllocations.h"
 
-#include <execinfo.h>
 #include <link.h>
 
 #include <cstdint>
@@ -11,15 +10,19 @@
 
 namespace {
 
-struct AddressRange {
+// Where the effect's code lies in memory.
+struct CodeRange {
     std::uintptr_t begin = 0;
     std::uintptr_t end = 0;
-    bool Holds(std::uintptr_t address) const { return address >= begin && address < end; }
+    bool Holds(const void* address) const {
+        const auto at = reinterpret_cast<std::uintptr_t>(address);
+        return at >= begin && at < end;
+    }
 };
 
 // The blocks the effect holds at once are few; their addresses and sizes are
-// kept aside, so that every other block is a plain malloc block, just as the
-// C++ runtime's own operator new makes it.
+// kept aside, so that every block stays a plain malloc block, just as the C++
+// runtime's own operator new makes it.
 constexpr std::size_t kMostHeldBlocks = 4096;
 
 struct HeldBlock {
@@ -27,32 +30,26 @@ struct HeldBlock {
     std::size_t size;
 };
 
-// Where the effect's code lies, and the C++ runtime's, which allocates on
-// behalf of whoever called it (strings, say).
 struct Watch {
     bool on = false;
-    AddressRange effect;
-    AddressRange runtime;
+    bool overflowed = false;
+    CodeRange effect;
     EffectAllocations seen;
     std::size_t held_bytes = 0;
-    HeldBlock held[kMostHeldBlocks];
     std::size_t held_count = 0;
-    bool overflowed = false;
+    HeldBlock held[kMostHeldBlocks];
 };
 Watch watch;
 
-AddressRange CodeOf(const char* name_part, bool exact) {
+CodeRange CodeOf(const std::string& path) {
     struct Search {
-        const char* name;
-        bool exact;
-        AddressRange range;
-    } search{name_part, exact, {}};
+        const char* path;
+        CodeRange range;
+    } search{path.c_str(), {}};
     dl_iterate_phdr(
         [](dl_phdr_info* info, std::size_t, void* data) -> int {
             Search& s = *static_cast<Search*>(data);
-            const bool match = s.exact ? std::strcmp(info->dlpi_name, s.name) == 0
-                                       : std::strstr(info->dlpi_name, s.name) != nullptr;
-            if (!match) return 0;
+            if (std::strcmp(info->dlpi_name, s.path) != 0) return 0;
             for (int i = 0; i < info->dlpi_phnum; ++i) {
                 const ElfW(Phdr)& segment = info->dlpi_phdr[i];
                 if (segment.p_type != PT_LOAD || (segment.p_flags & PF_X) == 0) continue;
@@ -66,33 +63,18 @@ AddressRange CodeOf(const char* name_part, bool exact) {
     return search.range;
 }
 
-// The effect's, when the first caller outside the C++ runtime is its code.
-bool AskedByEffect(void* caller) {
-    const auto address = reinterpret_cast<std::uintptr_t>(caller);
-    if (!watch.runtime.Holds(address)) return watch.effect.Holds(address);
-    void* frames[32];
-    const int depth = backtrace(frames, 32);
-    int i = 0;
-    while (i < depth && frames[i] != caller) ++i;
-    for (; i < depth; ++i) {
-        const auto frame = reinterpret_cast<std::uintptr_t>(frames[i]);
-        if (!watch.runtime.Holds(frame)) return watch.effect.Holds(frame);
-    }
-    return false;
-}
-
-void* Allocate(std::size_t size, void* caller) {
+void* Allocate(std::size_t size, const void* caller) {
     void* block = std::malloc(size == 0 ? 1 : size);
     if (block == nullptr) throw std::bad_alloc();
-    if (watch.on && AskedByEffect(caller)) {
+    if (watch.on && watch.effect.Holds(caller)) {
+        ++watch.seen.count;
+        watch.held_bytes += size;
+        if (watch.held_bytes > watch.seen.peak_bytes) watch.seen.peak_bytes = watch.held_bytes;
         if (watch.held_count < kMostHeldBlocks) {
             watch.held[watch.held_count++] = {block, size};
         } else {
             watch.overflowed = true;
         }
-        ++watch.seen.count;
-        watch.held_bytes += size;
-        if (watch.held_bytes > watch.seen.peak_bytes) watch.seen.peak_bytes = watch.held_bytes;
     }
     return block;
 }
@@ -109,17 +91,19 @@ void Free(void* block) noexcept {
 
 }  // namespace
 
-EffectAllocations CountEffectAllocations(const std::string& plugin_path, const std::function<void()>& work) {
-    watch.effect = CodeOf(plugin_path.c_str(), true);
-    watch.runtime = CodeOf("libstdc++", false);
+EffectHeapWatch::EffectHeapWatch(const std::string& plugin_path) {
+    watch.effect = CodeOf(plugin_path);
     if (watch.effect.end == 0) throw std::runtime_error(plugin_path + " is not loaded");
     watch.seen = {};
     watch.held_bytes = 0;
     watch.held_count = 0;
     watch.overflowed = false;
     watch.on = true;
-    work();
-    watch.on = false;
+}
+
+EffectHeapWatch::~EffectHeapWatch() { watch.on = false; }
+
+EffectAllocations EffectHeapWatch::Seen() const {
     if (watch.overflowed) throw std::runtime_error("the effect held more blocks at once than can be counted");
     return watch.seen;
 }
