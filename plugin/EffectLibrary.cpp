@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "MureloParameter.h"
 #include "Util/AEGP_SuiteHandler.h"
 #include "Util/Held.h"
 #include "shared_array.h"
@@ -68,13 +69,9 @@ A_Err SetEffectName(AEGP_PluginID plugin_id, PF_InData* in_data, AEGP_EffectRefH
     Held<AEGP_StreamRefH> parameter(streams->AEGP_DisposeStream);
     Held<AEGP_StreamRefH> parent(streams->AEGP_DisposeStream);
 
-    AEGP_StreamRefH obtained = nullptr;
-    A_Err err =
-        streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, kFirstParameter, &obtained);
-    if (err == A_Err_NONE) parameter.Adopt(obtained);
-
+    A_Err err = GetParameterStream(streams, plugin_id, effect, kFirstParameter, parameter);
     if (err == A_Err_NONE) {
-        obtained = nullptr;
+        AEGP_StreamRefH obtained = nullptr;
         err = suites.DynamicStreamSuite4()->AEGP_GetNewParentStreamRef(plugin_id, parameter.Get(),
                                                                         &obtained);
         if (err == A_Err_NONE) parent.Adopt(obtained);

@@ -1,7 +1,6 @@
 #include "MureloParameter.h"
 
 #include "Util/AEGP_SuiteHandler.h"
-#include "Util/Held.h"
 
 namespace {
 
@@ -16,9 +15,7 @@ A_Err SetValue(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effe
     Held<AEGP_StreamRefH> stream(streams->AEGP_DisposeStream);
     Held<AEGP_StreamValue2> record(streams->AEGP_DisposeStreamValue);
 
-    AEGP_StreamRefH obtained = nullptr;
-    A_Err err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, param_index, &obtained);
-    if (err == A_Err_NONE) stream.Adopt(obtained);
+    A_Err err = GetParameterStream(streams, plugin_id, effect, param_index, stream);
 
     if (err == A_Err_NONE) {
         // The record is read after expressions so that the rest of it is what
@@ -46,9 +43,7 @@ A_Err GetValue(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effe
     Held<AEGP_StreamRefH> stream(streams->AEGP_DisposeStream);
     Held<AEGP_StreamValue2> record(streams->AEGP_DisposeStreamValue);
 
-    AEGP_StreamRefH obtained = nullptr;
-    A_Err err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, param_index, &obtained);
-    if (err == A_Err_NONE) stream.Adopt(obtained);
+    A_Err err = GetParameterStream(streams, plugin_id, effect, param_index, stream);
 
     if (err == A_Err_NONE) {
         err = streams->AEGP_GetNewStreamValue(plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime,
@@ -63,6 +58,14 @@ A_Err GetValue(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effe
 
 }  // namespace
 
+A_Err GetParameterStream(const AEGP_StreamSuite4* streams, AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
+                         PF_ParamIndex param_index, Held<AEGP_StreamRefH>& stream) {
+    AEGP_StreamRefH obtained = nullptr;
+    const A_Err err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, param_index, &obtained);
+    if (err == A_Err_NONE) stream.Adopt(obtained);
+    return err;
+}
+
 A_Err DeleteAllKeyframes(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
                          PF_ParamIndex param_index) {
     if (in_data == nullptr) return A_Err_PARAMETER;
@@ -71,9 +74,7 @@ A_Err DeleteAllKeyframes(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_Effec
     const AEGP_StreamSuite4* streams = suites.StreamSuite4();
     Held<AEGP_StreamRefH> stream(streams->AEGP_DisposeStream);
 
-    AEGP_StreamRefH obtained = nullptr;
-    A_Err err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, param_index, &obtained);
-    if (err == A_Err_NONE) stream.Adopt(obtained);
+    A_Err err = GetParameterStream(streams, plugin_id, effect, param_index, stream);
 
     if (err == A_Err_NONE) {
         const AEGP_KeyframeSuite4* keyframes = suites.KeyframeSuite4();
