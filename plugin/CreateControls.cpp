@@ -147,7 +147,8 @@ private:
 
         err_ = streams->AEGP_GetNewEffectStreamByIndex(plugin_id_, effect, kControlValue, param.Out());
         if (err_ == A_Err_NONE) {
-            err_ = suites_.DynamicStreamSuite4()->AEGP_GetNewParentStreamRef(plugin_id_, param.Get(), group.Out());
+            err_ = suites_.DynamicStreamSuite4()->AEGP_GetNewParentStreamRef(plugin_id_, param.Get(),
+                                                                             group.Out());
         }
         if (err_ == A_Err_NONE) {
             // Acquired before the handle exists, so that the handle always has

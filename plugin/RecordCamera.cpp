@@ -8,6 +8,8 @@
 namespace {
 
 constexpr PF_ParamIndex kControlValue = 1;
+// Every time of the recording is a composition time.
+constexpr AEGP_LTimeMode kCompTime = AEGP_LTimeMode_CompTime;
 constexpr int kAnimatedCount = 5;
 // The animated controls, in the order their batches are opened, filled and
 // committed.
@@ -84,16 +86,18 @@ private:
     }
 
     void OpenBatches() {
-        streams_suite_ = suites_.StreamSuite4();
+        stream_suite_ = suites_.StreamSuite4();
         keys_ = suites_.KeyframeSuite4();
         for (int i = 0; i < kAnimatedCount; ++i) {
-            streams_[i].Bind(streams_suite_->AEGP_DisposeStream);
+            streams_[i].Bind(stream_suite_->AEGP_DisposeStream);
             batches_[i].Bind(DiscardBatch{keys_});
         }
         for (int i = 0; i < kAnimatedCount && err_ == A_Err_NONE; ++i) {
-            err_ = streams_suite_->AEGP_GetNewEffectStreamByIndex(plugin_id_, controls_[kAnimated[i]],
-                                                                  kControlValue, streams_[i].Out());
-            if (err_ == A_Err_NONE) err_ = keys_->AEGP_StartAddKeyframes(streams_[i].Get(), batches_[i].Out());
+            err_ = stream_suite_->AEGP_GetNewEffectStreamByIndex(plugin_id_, controls_[kAnimated[i]],
+                                                                 kControlValue, streams_[i].Out());
+            if (err_ == A_Err_NONE) {
+                err_ = keys_->AEGP_StartAddKeyframes(streams_[i].Get(), batches_[i].Out());
+            }
         }
     }
 
@@ -107,8 +111,8 @@ private:
         A_Time duration{};
         A_Time frame_duration{};
         err_ = layers->AEGP_GetLayerParentComp(layer_, &comp);
-        if (err_ == A_Err_NONE) err_ = layers->AEGP_GetLayerInPoint(layer_, AEGP_LTimeMode_CompTime, &in_point);
-        if (err_ == A_Err_NONE) err_ = layers->AEGP_GetLayerDuration(layer_, AEGP_LTimeMode_CompTime, &duration);
+        if (err_ == A_Err_NONE) err_ = layers->AEGP_GetLayerInPoint(layer_, kCompTime, &in_point);
+        if (err_ == A_Err_NONE) err_ = layers->AEGP_GetLayerDuration(layer_, kCompTime, &duration);
         if (err_ == A_Err_NONE) err_ = suites_.CompSuite8()->AEGP_GetCompFrameDuration(comp, &frame_duration);
         if (err_ == A_Err_NONE) err_ = walk_.Start(in_point, duration, frame_duration);
     }
@@ -129,11 +133,11 @@ private:
     // that control.
     void AddSample(int i, const A_Time& time, const CameraValues& values) {
         A_long key_index = -1;
-        err_ = keys_->AEGP_AddKeyframes(batches_[i].Get(), AEGP_LTimeMode_CompTime, &time, &key_index);
-        Held<AEGP_StreamValue2> record(streams_suite_->AEGP_DisposeStreamValue);
+        err_ = keys_->AEGP_AddKeyframes(batches_[i].Get(), kCompTime, &time, &key_index);
+        Held<AEGP_StreamValue2> record(stream_suite_->AEGP_DisposeStreamValue);
         if (err_ == A_Err_NONE) {
-            err_ = streams_suite_->AEGP_GetNewStreamValue(plugin_id_, streams_[i].Get(), AEGP_LTimeMode_CompTime,
-                                                          &time, false, record.Out());
+            err_ = stream_suite_->AEGP_GetNewStreamValue(plugin_id_, streams_[i].Get(), kCompTime, &time,
+                                                         false, record.Out());
         }
         if (err_ == A_Err_NONE) {
             if (kAnimated[i] == kFovControl) {
@@ -167,7 +171,7 @@ private:
     A_Err err_ = A_Err_NONE;
     // Taken from the command's handler as each is first needed.
     const AEGP_PFInterfaceSuite1* pf_ = nullptr;
-    const AEGP_StreamSuite4* streams_suite_ = nullptr;
+    const AEGP_StreamSuite4* stream_suite_ = nullptr;
     const AEGP_KeyframeSuite4* keys_ = nullptr;
     Held<AEGP_StreamRefH> streams_[kAnimatedCount];
     Held<AEGP_AddKeyframesInfoH, DiscardBatch> batches_[kAnimatedCount];

@@ -64,7 +64,8 @@ A_Err SampleWalk::Start(const A_Time& in_point, const A_Time& duration, const A_
     // ceil(|duration| / frame_duration) samples. Both products stay below
     // 2^63: a 31-bit magnitude times a 32-bit scale.
     const std::uint64_t span = Magnitude(duration.value) * frame_duration.scale;
-    const std::uint64_t frame = std::uint64_t{duration.scale} * static_cast<std::uint64_t>(frame_duration.value);
+    const std::uint64_t frame =
+        std::uint64_t{duration.scale} * static_cast<std::uint64_t>(frame_duration.value);
     const std::uint64_t count = span / frame + (span % frame != 0 ? 1 : 0);
     if (count > kMaxSampleCount) return kTooManySamplesErr;
     if (count == 0) return A_Err_NONE;

@@ -13,13 +13,14 @@
 // hours, at its highest frame rate, 999 frames per second, has 10,789,200
 // frames; the limit, 2^24 = 16,777,216, takes every one of them with room to
 // spare for a layer that overhangs its composition, and bounds a press at
-// under 84 million keyframes (five a sample). A longer span comes only from a host reporting nonsense, say a layer of 68
-// years at 1000 frames per second: it is refused before anything is recorded
-// rather than left to run for hours and take the host's memory with it.
+// under 84 million keyframes (five a sample). A longer span comes only from
+// a host reporting nonsense, say a layer of 68 years at 1000 frames per
+// second: it is refused before anything is recorded rather than left to run
+// for hours and take the host's memory with it.
 constexpr std::uint32_t kMaxSampleCount = 16777216;
 
 // The refusal of a span with more samples than kMaxSampleCount: recording it
-// would ask the host for more keyframes than it has memory for, which is
+// would ask the host to keep more keyframes than memory allows, which is
 // what the host's out-of-memory code tells the user. It differs from the
 // code of a span that makes no sense at all, so the two can be told apart.
 constexpr A_Err kTooManySamplesErr = PF_Err_OUT_OF_MEMORY;

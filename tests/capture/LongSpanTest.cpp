@@ -14,7 +14,8 @@ constexpr PF_Err kTooManySamples = PF_Err_OUT_OF_MEMORY;
 constexpr A_Err kInjected = 7321;
 constexpr const char* kUndoLabel = "Teskaline: Create Expression Controls";
 
-void SetSpan(CaptureHost& capture, const A_Time& in_point, const A_Time& duration, const A_Time& frame_duration) {
+void SetSpan(CaptureHost& capture, const A_Time& in_point, const A_Time& duration,
+             const A_Time& frame_duration) {
     capture.TheLayer().in_point = in_point;
     capture.TheLayer().duration = duration;
     capture.host.project().comp.frame_duration = frame_duration;

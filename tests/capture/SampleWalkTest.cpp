@@ -25,8 +25,8 @@ TEST(SampleWalk, LimitTakesTheLongestCompositionAndRefusesOneSampleMore) {
         {"three hours at 29.97 fps", {0, 30000}, {324000000, 30000}, {1001, 30000}, A_Err_NONE, 323677,
          323676 * 1001},
         {"exactly the limit", {0, 1000}, {16777216, 1000}, {1, 1000}, A_Err_NONE, kMaxSampleCount, 16777215},
-        {"exactly the limit, backwards, mixed scales", {16777216, 1000}, {-8388608, 500}, {1, 1000}, A_Err_NONE,
-         kMaxSampleCount, 16777215},
+        {"exactly the limit, backwards, mixed scales", {16777216, 1000}, {-8388608, 500}, {1, 1000},
+         A_Err_NONE, kMaxSampleCount, 16777215},
         {"one sample over", {0, 1000}, {16777217, 1000}, {1, 1000}, kTooManySamplesErr, 0, 0},
         {"half a frame over", {0, 2000}, {33554433, 2000}, {1, 1000}, kTooManySamplesErr, 0, 0},
         // Too long comes before out of 32 bits: 68 years in milliseconds
@@ -70,9 +70,14 @@ A_u_long DrawScale(std::mt19937_64& random) {
 
 // Up to `seconds` either way in this scale, within 32 bits.
 A_long DrawTicks(std::mt19937_64& random, A_u_long scale, std::int64_t seconds) {
-    const std::int64_t reach = std::min<std::int64_t>(std::min<std::int64_t>(seconds, 2147483647) * scale, 2147483647);
-    return static_cast<A_long>(static_cast<std::int64_t>(random() % static_cast<std::uint64_t>(2 * reach + 1)) -
-                               reach);
+    const std::int64_t reach =
+        std::min<std::int64_t>(std::min<std::int64_t>(seconds, 2147483647) * scale, 2147483647);
+    const std::uint64_t width = static_cast<std::uint64_t>(2 * reach + 1);
+    return static_cast<A_long>(static_cast<std::int64_t>(random() % width) - reach);
+}
+
+A_long AnyLong(std::mt19937_64& random) {
+    return static_cast<A_long>(static_cast<std::int64_t>(random() % 4294967296u) - 2147483648);
 }
 
 struct DrawnSpan {
@@ -106,8 +111,8 @@ DrawnSpan DrawSpan(std::mt19937_64& random) {
         }
         default:
             span.frame_duration.value = static_cast<A_long>(1 + random() % 2147483647);
-            span.in_point.value = static_cast<A_long>(static_cast<std::int64_t>(random() % 4294967296u) - 2147483648);
-            span.duration.value = static_cast<A_long>(static_cast<std::int64_t>(random() % 4294967296u) - 2147483648);
+            span.in_point.value = AnyLong(random);
+            span.duration.value = AnyLong(random);
             break;
     }
     return span;
@@ -126,9 +131,9 @@ TEST(SampleWalk, AgreesWithExactArithmeticOnDrawnSpans) {
     for (int i = 0; i < kCases; ++i) {
         std::mt19937_64 random(kFirstSeed + static_cast<std::uint64_t>(i));
         const DrawnSpan span = DrawSpan(random);
-        SCOPED_TRACE("case " + std::to_string(i) + " (seed " + std::to_string(kFirstSeed + i) + "): in-point " +
-                     Describe(span.in_point) + ", duration " + Describe(span.duration) + ", frame " +
-                     Describe(span.frame_duration));
+        SCOPED_TRACE("case " + std::to_string(i) + " (seed " + std::to_string(kFirstSeed + i) +
+                     "): in-point " + Describe(span.in_point) + ", duration " + Describe(span.duration) +
+                     ", frame " + Describe(span.frame_duration));
         const ExactSpan exact(span.in_point, span.duration, span.frame_duration);
         const std::uint64_t count = exact.CountUpTo(kMaxSampleCount);
 
