@@ -5,7 +5,13 @@
 #include <cstdint>
 
 typedef std::int32_t SPErr;
+// The host's boolean is a byte on macOS and a 32-bit integer on Windows;
+// whoever reads IsEqual's result must read the width of its platform.
+#ifdef __APPLE__
+typedef unsigned char SPBoolean;
+#else
 typedef std::int32_t SPBoolean;
+#endif
 
 enum { kSPNoError = 0 };
 
@@ -24,6 +30,11 @@ struct SPBasicSuite {
 };
 }
 
+#ifdef __APPLE__
+static_assert(sizeof(SPBoolean) == 1, "SPBoolean is a byte on macOS");
+#else
+static_assert(sizeof(SPBoolean) == 4, "SPBoolean is 32 bits on Windows, as the simulated host serves it");
+#endif
 static_assert(sizeof(SPBasicSuite) == 56, "SPBasicSuite layout");
 static_assert(offsetof(SPBasicSuite, ReleaseSuite) == 8, "SPBasicSuite layout");
 static_assert(offsetof(SPBasicSuite, Undefined) == 48, "SPBasicSuite layout");
