@@ -2,18 +2,6 @@
 # looks for it, and the `package` target makes an archive of the same tree.
 # Included from plugin/, after DorvaneRegistration.
 
-# The version the package carries is the one the effect reports.
-file(READ "${PROJECT_SOURCE_DIR}/plugin/resources/DorvaneProperties.h" dorvane_properties_text)
-foreach(part Major Minor Bug)
-    string(REGEX MATCH "k${part}Version = ([0-9]+);" dorvane_match "${dorvane_properties_text}")
-    list(APPEND dorvane_effect_version "${CMAKE_MATCH_1}")
-endforeach()
-list(JOIN dorvane_effect_version "." dorvane_effect_version)
-if(NOT dorvane_effect_version STREQUAL PROJECT_VERSION)
-    message(FATAL_ERROR "The project version ${PROJECT_VERSION} differs from the effect's "
-                        "version ${dorvane_effect_version} in plugin/resources/DorvaneProperties.h")
-endif()
-
 # The host's shared plug-in folder, the one every version of it searches.
 if(WIN32)
     set(dorvane_host_common_dir "C:/Program Files/Adobe/Common")

@@ -2,10 +2,14 @@
 # Checks that a built plug-in exports its entry point (EntryPointFunc, or
 # the name given second) and nothing else, and carries its property list:
 # the Windows build as its US-English "PIPL" resource 16000, importing only
-# system DLLs; other builds as the resource file beside the library.
+# system DLLs, with a version resource for VERSION (third, a.b.c.d) and
+# without the routines nothing calls; other builds as the resource file
+# beside the library.
 set -eu
 plugin="$1"
 entry="${2:-EntryPointFunc}"
+version="${3:-}"
+. "$(dirname "$0")/unreferenced-routines.sh"
 case "$plugin" in
 *.aex)
     dump=$(x86_64-w64-mingw32-objdump -p "$plugin")
@@ -18,12 +22,32 @@ case "$plugin" in
         *) echo "imports a non-system DLL: $dll"; exit 1 ;;
         esac
     done
-    language=$(x86_64-w64-mingw32-windres -i "$plugin" -O rc |
+    resources=$(x86_64-w64-mingw32-windres -i "$plugin" -O rc)
+    language=$(printf '%s\n' "$resources" |
         awk '/^LANGUAGE / { language = $2 $3 } /^16000 "PIPL"/ { print language }')
     if [ "$language" != "9,1" ]; then
         echo "no US-English PIPL resource 16000 (found language: '$language')"
         exit 1
     fi
+    numbers=$(echo "$version" | sed "s/\./, /g")  # as windres writes them
+    for line in "FILEVERSION $numbers" "PRODUCTVERSION $numbers" "VALUE \"FileVersion\", \"$version\"" \
+        "VALUE \"ProductVersion\", \"$version\"" "VALUE \"ProductName\", \"Dorvane\"" "VALUE \"FileDescription\", \""; do
+        printf '%s\n' "$resources" | grep -qF "$line" || { echo "version resource lacks: $line"; exit 1; }
+    done
+    # Dropped by the link, with the messages only they hold.
+    symbols=$(x86_64-w64-mingw32-nm --defined-only "$plugin" | awk '{print $3}')
+    for routine in $unreferenced_routines; do
+        if printf '%s\n' "$symbols" | grep -qx "$routine"; then
+            echo "$routine is in the .aex"
+            exit 1
+        fi
+    done
+    printf '%s\n' "$unreferenced_messages" | while IFS= read -r message; do
+        if grep -qaF "$message" "$plugin"; then
+            echo "the message \"$message\" is in the .aex"
+            exit 1
+        fi
+    done
     ;;
 *)
     if [ ! -s "${plugin%.*}.rsrc" ]; then

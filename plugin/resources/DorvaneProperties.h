@@ -18,6 +18,8 @@ constexpr const char* kCategory = "MureloUtility";
 // declaration spell the same name, which the binary check confirms.
 constexpr const char* kEntryPointName = "EntryPointFunc";
 constexpr const char* kCopyright = "Copyright 2026 the Dorvane developers.";
+// What the Windows file properties show beside the name.
+constexpr const char* kDescription = "Dorvane effect: records the layer's camera into expression controls";
 
 constexpr int kMajorVersion = 1;
 constexpr int kMinorVersion = 0;

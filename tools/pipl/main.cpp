@@ -86,7 +86,8 @@ int main(int argc, char** argv) {
         const std::vector<std::uint8_t> windows_list(kWindowsList.begin(), kWindowsList.end());
         if (outputs.count("--windows-list") != 0) Write(outputs["--windows-list"], windows_list);
         if (outputs.count("--windows-rc") != 0) {
-            Write(outputs["--windows-rc"], pipl::WindowsResourceScript(windows_list));
+            const std::string file_name = std::string(dorvane::kEffectName) + ".aex";
+            Write(outputs["--windows-rc"], pipl::WindowsResourceScript(windows_list, file_name));
         }
         if (outputs.count("--mac-rsrc") != 0) {
             const auto target = arm64 ? PropertyListTarget::MacUniversal : PropertyListTarget::MacX86_64;
