@@ -1,54 +1,14 @@
-# The registration properties: builds the generator, has it write every form
-# of the property list from plugin/resources/DorvaneProperties.h, and puts
-# each form where its platform's host reads it. Included from plugin/, after
-# the Dorvane target.
+# The registration properties: has the generator (tools/pipl) write every
+# form of the property list from plugin/resources/DorvaneProperties.h, and
+# puts each form where its platform's host reads it. Included from plugin/,
+# after the Dorvane target.
 
-set(DORVANE_PIPL_DIR "${PROJECT_SOURCE_DIR}/tools/pipl")
-set(DORVANE_PIPL_WRITERS
-    "${DORVANE_PIPL_DIR}/BundleMetadata.cpp"
-    "${DORVANE_PIPL_DIR}/ResourceFile.cpp"
-    "${DORVANE_PIPL_DIR}/WindowsResourceScript.cpp")
-set(DORVANE_PIPL_INPUTS
-    "${DORVANE_PIPL_DIR}/main.cpp"
-    ${DORVANE_PIPL_WRITERS}
-    "${DORVANE_PIPL_DIR}/BundleMetadata.h"
-    "${DORVANE_PIPL_DIR}/ResourceFile.h"
-    "${DORVANE_PIPL_DIR}/WindowsResourceScript.h"
-    "${PROJECT_SOURCE_DIR}/plugin/MureloPlugin.h"
-    "${PROJECT_SOURCE_DIR}/plugin/resources/DorvaneProperties.h"
-    "${PROJECT_SOURCE_DIR}/plugin/resources/PropertyListEncoding.h"
-    "${PROJECT_SOURCE_DIR}/plugin/resources/PropertyTable.h")
-file(GLOB DORVANE_HOSTAPI_HEADERS "${PROJECT_SOURCE_DIR}/hostapi/*.h")
-
-# The writers, also for tests that build lists of their own.
-add_library(dorvane_pipl STATIC ${DORVANE_PIPL_WRITERS})
-target_include_directories(dorvane_pipl PUBLIC "${DORVANE_PIPL_DIR}" "${PROJECT_SOURCE_DIR}/plugin")
-target_link_libraries(dorvane_pipl PUBLIC hostapi)
-dorvane_warnings(dorvane_pipl)
-
-if(CMAKE_CROSSCOMPILING)
-    # The generator runs during the build, so it is built for the build
-    # machine with that machine's own compiler, outside the cross toolchain.
-    find_program(DORVANE_BUILD_MACHINE_CXX NAMES c++ g++ clang++)
-    if(NOT DORVANE_BUILD_MACHINE_CXX)
-        message(FATAL_ERROR "A C++ compiler for the build machine is needed to write the property list")
-    endif()
-    set(DORVANE_PIPL_GENERATOR "${CMAKE_CURRENT_BINARY_DIR}/dorvane-pipl-build-machine")
-    add_custom_command(
-        OUTPUT "${DORVANE_PIPL_GENERATOR}"
-        COMMAND "${DORVANE_BUILD_MACHINE_CXX}" -std=c++17 -O1 -Wall -Wextra -Wpedantic -Werror
-                "-I${DORVANE_PIPL_DIR}" "-I${PROJECT_SOURCE_DIR}/plugin" "-I${PROJECT_SOURCE_DIR}/hostapi"
-                "${DORVANE_PIPL_DIR}/main.cpp" ${DORVANE_PIPL_WRITERS} -o "${DORVANE_PIPL_GENERATOR}"
-        DEPENDS ${DORVANE_PIPL_INPUTS} ${DORVANE_HOSTAPI_HEADERS}
-        COMMENT "Building the property list generator for the build machine"
-        VERBATIM)
-    set(DORVANE_PIPL_GENERATOR_DEPENDS "${DORVANE_PIPL_GENERATOR}")
-else()
-    add_executable(dorvane-pipl "${DORVANE_PIPL_DIR}/main.cpp")
-    target_link_libraries(dorvane-pipl PRIVATE dorvane_pipl)
-    dorvane_warnings(dorvane-pipl)
+if(NOT CMAKE_CROSSCOMPILING)
     set(DORVANE_PIPL_GENERATOR "$<TARGET_FILE:dorvane-pipl>")
     set(DORVANE_PIPL_GENERATOR_DEPENDS dorvane-pipl)
+else()
+    # DORVANE_PIPL_GENERATOR comes from cmake/DorvaneBuildMachine.cmake.
+    set(DORVANE_PIPL_GENERATOR_DEPENDS build_machine_programs "${DORVANE_PIPL_GENERATOR}")
 endif()
 
 # A bundle with an arm64 slice announces its entry point for arm64 too; one

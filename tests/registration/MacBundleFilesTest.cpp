@@ -1,5 +1,6 @@
-// The macOS bundle's files, which cannot be built here: the resource file
-// with the big-endian property list, Info.plist and PkgInfo, parsed back.
+// The macOS bundle's files besides the code: the resource file with the
+// big-endian property list, Info.plist and PkgInfo, parsed back. Run on the
+// files the generator writes and on those inside each built bundle.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "GeneratedFiles.h"
+#include "MacBundleFiles.h"
 #include "PropertyList.h"
 #include "PropertyListResourceFile.h"
 #include "resources/DorvaneProperties.h"
@@ -16,6 +18,7 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+using registration::MacBundleFilesUnderTest;
 using simhost::FourCC;
 
 std::uint32_t BigEndian(const Bytes& bytes, std::size_t at, std::size_t width) {
@@ -25,7 +28,7 @@ std::uint32_t BigEndian(const Bytes& bytes, std::size_t at, std::size_t width) {
 }
 
 TEST(MacResourceFile, MapHoldsOnePiplResource16000AfterTheReservedHeader) {
-    const Bytes file = registration::ReadBytes(DORVANE_MAC_RESOURCE_FILE);
+    const Bytes file = registration::ReadBytes(MacBundleFilesUnderTest().resource_file);
     ASSERT_GE(file.size(), 256u);
     const std::uint32_t data_offset = BigEndian(file, 0, 4);
     const std::uint32_t map_offset = BigEndian(file, 4, 4);
@@ -48,23 +51,64 @@ TEST(MacResourceFile, MapHoldsOnePiplResource16000AfterTheReservedHeader) {
     EXPECT_EQ(BigEndian(file, data_offset, 4) + 4, data_length);
 }
 
-TEST(MacResourceFile, ListIsBigEndianWithTheIntelEntryPoint) {
+simhost::PropertyList ListInResourceFile() {
     const simhost::FileResource resource =
-        simhost::FindFileResource(registration::ReadBytes(DORVANE_MAC_RESOURCE_FILE), FourCC("PiPL"));
+        simhost::FindFileResource(registration::ReadBytes(MacBundleFilesUnderTest().resource_file), FourCC("PiPL"));
     EXPECT_EQ(resource.id, 16000);
-    const Bytes& bytes = resource.data;
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 10), (Bytes{0, 1, 0, 0, 0, 0, 0, 0, 0, 12}));
+    const simhost::PropertyList list = simhost::PropertyList::Parse(resource.data, simhost::ByteOrder::Big);
+    EXPECT_EQ(list.Size(), resource.data.size()) << "nothing after the last property";
+    return list;
+}
 
-    const simhost::PropertyList list = simhost::PropertyList::Parse(bytes, simhost::ByteOrder::Big);
-    EXPECT_EQ(list.Size(), bytes.size());
-    std::vector<std::string> keys;
-    for (const simhost::PropertyRecord& record : list.Records()) {
-        EXPECT_EQ(record.vendor, FourCC("8BIM"));
-        keys.push_back(simhost::FourCCText(record.key));
+// The keys a table property is stored under: the entry point under the key
+// of each architecture the bundle has code for.
+std::vector<std::uint32_t> StoredKeys(const dorvane::Property& property, bool arm64) {
+    if (property.encoding != dorvane::PropertyEncoding::EntryPointName) return {property.key};
+    if (arm64) return {FourCC("mi64"), FourCC("ma64")};
+    return {FourCC("mi64")};
+}
+
+// Each property of the one table, in its order, read back by its type.
+TEST(MacResourceFile, ListHoldsTheTablePropertyByProperty) {
+    const simhost::PropertyList list = ListInResourceFile();
+    const std::vector<simhost::PropertyRecord>& records = list.Records();
+    std::size_t next = 0;
+    for (const dorvane::Property& property : dorvane::kRegistrationProperties) {
+        for (const std::uint32_t key : StoredKeys(property, MacBundleFilesUnderTest().arm64)) {
+            SCOPED_TRACE("property " + simhost::FourCCText(key));
+            ASSERT_LT(next, records.size()) << "the list ends early";
+            const simhost::PropertyRecord& record = records[next++];
+            EXPECT_EQ(record.vendor, FourCC("8BIM"));
+            ASSERT_EQ(simhost::FourCCText(record.key), simhost::FourCCText(key));
+            switch (property.encoding) {
+                case dorvane::PropertyEncoding::FourCharCode:
+                    EXPECT_EQ(list.Code(key), property.number);
+                    break;
+                case dorvane::PropertyEncoding::PascalString:
+                case dorvane::PropertyEncoding::EntryPointName:
+                    EXPECT_EQ(list.PascalString(key), std::string(property.text));
+                    break;
+                case dorvane::PropertyEncoding::VersionPair:
+                    ASSERT_EQ(record.data.size(), 4u);
+                    EXPECT_EQ(BigEndian(record.data, 0, 2), property.number);
+                    EXPECT_EQ(BigEndian(record.data, 2, 2), property.minor);
+                    break;
+                case dorvane::PropertyEncoding::Long:
+                    EXPECT_EQ(list.Long(key), property.number);
+                    break;
+                case dorvane::PropertyEncoding::Short:
+                    EXPECT_EQ(record.data.size(), 2u);
+                    EXPECT_EQ(list.Short(key), property.number);
+                    break;
+            }
+        }
     }
-    const std::vector<std::string> expected_keys = {"kind", "name", "catg", "mi64", "ePVR", "eSVR",
-                                                    "eVER", "eINF", "eGLO", "eGL2", "eMNA", "aeFL"};
-    EXPECT_EQ(keys, expected_keys);
+    EXPECT_EQ(next, records.size()) << "properties the table does not have";
+    EXPECT_EQ(list.Find(FourCC("8664")), nullptr) << "no Windows entry point";
+}
+
+TEST(MacResourceFile, NumbersAndCodesAreBigEndian) {
+    const simhost::PropertyList list = ListInResourceFile();
     // Codes read in natural order, numbers most significant byte first.
     EXPECT_EQ(list.Find(FourCC("kind"))->data, (Bytes{'e', 'F', 'K', 'T'}));
     EXPECT_EQ(list.Find(FourCC("eVER"))->data, (Bytes{0x00, 0x08, 0x06, 0x01}));
@@ -73,11 +117,6 @@ TEST(MacResourceFile, ListIsBigEndianWithTheIntelEntryPoint) {
     EXPECT_EQ(list.Find(FourCC("ePVR"))->data, (Bytes{0, 2, 0, 0}));
     EXPECT_EQ(list.Find(FourCC("eSVR"))->data, (Bytes{0, 13, 0, 1}));
     EXPECT_EQ(list.Find(FourCC("eINF"))->data, (Bytes{0, 0}));
-    EXPECT_EQ(list.PascalString(FourCC("mi64")), "EntryPointFunc");
-    EXPECT_EQ(list.PascalString(FourCC("name")), "Dorvane");
-    EXPECT_EQ(list.PascalString(FourCC("catg")), "MureloUtility");
-    EXPECT_EQ(list.PascalString(FourCC("eMNA")), "Dorvane");
-    EXPECT_EQ(list.Long(FourCC("aeFL")), 8u);
 }
 
 TEST(MacResourceFile, UniversalBuildAlsoNamesTheArmEntryPoint) {
@@ -138,7 +177,7 @@ bool IsReverseDomainName(const std::string& id) {
 }
 
 TEST(MacBundleMetadata, InfoPlistDeclaresAnEffectBundle) {
-    const std::string text = registration::ReadText(DORVANE_INFO_PLIST);
+    const std::string text = registration::ReadText(MacBundleFilesUnderTest().info_plist);
     EXPECT_EQ(text.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n", 0), 0u);
     EXPECT_NE(text.find("<plist version=\"1.0\">\n<dict>\n"), std::string::npos);
     EXPECT_NE(text.find("</dict>\n</plist>\n"), std::string::npos);
@@ -146,7 +185,7 @@ TEST(MacBundleMetadata, InfoPlistDeclaresAnEffectBundle) {
     EXPECT_EQ(entries.size(), 9u);
     EXPECT_EQ(entries.at("CFBundlePackageType"), "eFKT");
     EXPECT_EQ(entries.at("CFBundleSignature"), "FXTC");
-    EXPECT_EQ(entries.at("CFBundleExecutable"), DORVANE_BUNDLE_EXECUTABLE);
+    EXPECT_EQ(entries.at("CFBundleExecutable"), MacBundleFilesUnderTest().executable);
     EXPECT_EQ(entries.at("CFBundleName"), "Dorvane");
     EXPECT_EQ(entries.at("CFBundleShortVersionString"), "1.0.0");
     EXPECT_EQ(entries.at("CFBundleVersion"), "1.0.0");
@@ -155,7 +194,7 @@ TEST(MacBundleMetadata, InfoPlistDeclaresAnEffectBundle) {
 }
 
 TEST(MacBundleMetadata, PkgInfoIsTypeThenCreator) {
-    EXPECT_EQ(registration::ReadText(DORVANE_PKGINFO), "eFKTFXTC");
+    EXPECT_EQ(registration::ReadText(MacBundleFilesUnderTest().pkginfo), "eFKTFXTC");
 }
 
 }  // namespace
