@@ -1,8 +1,14 @@
-# Installs a build into a scratch prefix and checks that exactly the
-# plug-in's files land in the plug-in folder.
+# Installs a build and checks that exactly the plug-in's files land in the
+# plug-in folder:
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED="a|b" -P check_install.cmake
+# With -DDEFAULT_PREFIX=ON it installs without --prefix, as a user first
+# tries, and looks under PREFIX, where the build's default must put it.
 file(REMOVE_RECURSE "${PREFIX}")
-execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
+set(prefix_option --prefix "${PREFIX}")
+if(DEFAULT_PREFIX)
+    set(prefix_option "")
+endif()
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" ${prefix_option}
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")

@@ -1,0 +1,29 @@
+# Makes the build's package and checks the archive: its name, and that it
+# holds exactly the expected files.
+#   cmake -DBUILD_DIR=... -DSCRATCH=... -DNAME=x.zip -DEXPECTED="a|b" -P check_package.cmake
+file(REMOVE_RECURSE "${SCRATCH}")
+execute_process(COMMAND cpack --config "${BUILD_DIR}/CPackConfig.cmake" -B "${SCRATCH}"
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cpack failed: ${result}\n${output}")
+endif()
+file(GLOB archives RELATIVE "${SCRATCH}" "${SCRATCH}/*.zip" "${SCRATCH}/*.tar.gz")
+if(NOT archives STREQUAL NAME)
+    message(FATAL_ERROR "packages made: ${archives}; expected: ${NAME}")
+endif()
+execute_process(COMMAND "${CMAKE_COMMAND}" -E tar tf "${SCRATCH}/${NAME}"
+                RESULT_VARIABLE result OUTPUT_VARIABLE listing)
+file(REMOVE_RECURSE "${SCRATCH}")
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cannot list ${NAME}")
+endif()
+string(REGEX REPLACE "\n$" "" listing "${listing}")
+string(REPLACE "\n" ";" entries "${listing}")
+list(FILTER entries EXCLUDE REGEX "/$")  # folders
+list(SORT entries)
+string(REPLACE "|" ";" expected "${EXPECTED}")
+list(SORT expected)
+if(NOT entries STREQUAL expected)
+    message(FATAL_ERROR "${NAME} holds: ${entries}\nexpected: ${expected}")
+endif()
+message(STATUS "${NAME}: ${entries}")
