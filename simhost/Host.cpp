@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "project/DefaultProject.h"
-#include "PropertyListChecks.h"
+#include "loading/PropertyListChecks.h"
 #include "services/Services.h"
 
 namespace simhost {

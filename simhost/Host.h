@@ -13,16 +13,16 @@
 
 #include "AE_Effect.h"
 #include "AE_GeneralPlug.h"
-#include "Faults.h"
-#include "HandleStore.h"
-#include "KeyframeBatches.h"
-#include "Ledger.h"
-#include "PluginLibrary.h"
-#include "PropertyList.h"
-#include "References.h"
-#include "SuiteDirectory.h"
-#include "Trace.h"
-#include "UndoHistory.h"
+#include "bookkeeping/Faults.h"
+#include "state/HandleStore.h"
+#include "state/KeyframeBatches.h"
+#include "bookkeeping/Ledger.h"
+#include "loading/PluginLibrary.h"
+#include "loading/PropertyList.h"
+#include "state/References.h"
+#include "services/SuiteDirectory.h"
+#include "bookkeeping/Trace.h"
+#include "state/UndoHistory.h"
 #include "project/Project.h"
 #include "render/WorldRegistry.h"
 
@@ -33,12 +33,6 @@ constexpr SPErr kSuiteNotFoundError = 0x53214664;
 
 // A parameter the effect added during parameter set-up, with its texts
 // copied out of the effect's memory.
-// Where the effect instance that receives the host's commands sits.
-struct EffectLocation {
-    int layer_id;
-    int effect_uid;
-};
-
 struct AddedParam {
     PF_ParamIndex index;
     PF_ParamDef def;

@@ -1,4 +1,4 @@
-#include "Camera.h"
+#include "project/Camera.h"
 
 #include <algorithm>
 #include <cmath>

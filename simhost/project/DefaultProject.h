@@ -1,7 +1,6 @@
 // The project a freshly started host holds.
 #pragma once
 
-#include "Host.h"
 #include "project/Project.h"
 
 namespace simhost {

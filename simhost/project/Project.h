@@ -50,6 +50,13 @@ struct Composition {
     std::vector<Layer> layers;
 };
 
+// Where an effect instance sits: the one that receives the host's commands,
+// say.
+struct EffectLocation {
+    int layer_id;
+    int effect_uid;
+};
+
 struct Project {
     std::vector<InstalledEffect> installed;
     Composition comp;

@@ -3,7 +3,7 @@
 
 #include "AE_Effect.h"
 #include "AE_GeneralPlug.h"
-#include "SuiteDirectory.h"
+#include "services/SuiteDirectory.h"
 
 namespace simhost {
 

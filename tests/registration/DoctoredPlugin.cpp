@@ -12,7 +12,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "PropertyListReader.h"
+#include "loading/PropertyListReader.h"
 #endif
 
 namespace registration {

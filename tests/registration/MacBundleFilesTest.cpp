@@ -10,8 +10,8 @@
 
 #include "GeneratedFiles.h"
 #include "MacBundleFiles.h"
-#include "PropertyList.h"
-#include "PropertyListResourceFile.h"
+#include "loading/PropertyList.h"
+#include "loading/PropertyListResourceFile.h"
 #include "resources/DorvaneProperties.h"
 #include "resources/PropertyListEncoding.h"
 

@@ -7,7 +7,7 @@
 
 #include "GeneratedFiles.h"
 #ifdef _WIN32
-#include "PluginLibrary.h"
+#include "loading/PluginLibrary.h"
 #endif
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "Faults.h"
-#include "Ledger.h"
+#include "bookkeeping/Faults.h"
+#include "bookkeeping/Ledger.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "UndoHistory.h"
+#include "state/UndoHistory.h"
 
 namespace simhost {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "AE_GeneralPlug.h"
-#include "Ledger.h"
+#include "bookkeeping/Ledger.h"
 
 namespace simhost {
 

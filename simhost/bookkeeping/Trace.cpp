@@ -1,4 +1,4 @@
-#include "Trace.h"
+#include "bookkeeping/Trace.h"
 
 #include <algorithm>
 

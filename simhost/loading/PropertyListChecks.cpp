@@ -1,8 +1,8 @@
-#include "PropertyListChecks.h"
+#include "loading/PropertyListChecks.h"
 
 #include <cstdio>
 
-#include "PropertyListReader.h"
+#include "loading/PropertyListReader.h"
 
 namespace simhost {
 

@@ -1,4 +1,4 @@
-#include "HandleStore.h"
+#include "state/HandleStore.h"
 
 namespace simhost {
 

@@ -1,4 +1,4 @@
-#include "References.h"
+#include "state/References.h"
 
 #include <sstream>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Faults.h"
+#include "bookkeeping/Faults.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "Ledger.h"
+#include "bookkeeping/Ledger.h"
 
 #include <algorithm>
 #include <sstream>

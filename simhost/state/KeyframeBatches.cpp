@@ -1,4 +1,4 @@
-#include "KeyframeBatches.h"
+#include "state/KeyframeBatches.h"
 
 namespace simhost {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "AE_GeneralPlug.h"
-#include "References.h"
+#include "state/References.h"
 
 namespace simhost {
 

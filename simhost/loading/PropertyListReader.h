@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "PropertyList.h"
+#include "loading/PropertyList.h"
 
 namespace simhost {
 

@@ -1,4 +1,4 @@
-#include "PropertyList.h"
+#include "loading/PropertyList.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "PluginLibrary.h"
+#include "loading/PluginLibrary.h"
 
 #include <stdexcept>
 

@@ -1,12 +1,12 @@
-#include "PropertyListReader.h"
+#include "loading/PropertyListReader.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
-#include "PluginLibrary.h"
-#include "PropertyListResourceFile.h"
+#include "loading/PluginLibrary.h"
+#include "loading/PropertyListResourceFile.h"
 
 namespace simhost {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "AE_Effect.h"
-#include "PropertyList.h"
+#include "loading/PropertyList.h"
 
 namespace simhost {
 

@@ -1,8 +1,8 @@
-#include "PropertyListResourceFile.h"
+#include "loading/PropertyListResourceFile.h"
 
 #include <string>
 
-#include "PropertyList.h"
+#include "loading/PropertyList.h"
 
 namespace simhost {
 
