@@ -24,7 +24,7 @@ void Faults::Clear() {
 
 bool Faults::Armed() const { return !suites_.empty() || !acquisitions_.empty() || !calls_.empty(); }
 
-std::optional<Refusal> Faults::OnAcquire(const std::string& name, int version, int acquisition) {
+std::optional<Refusal> Faults::OnAcquire(std::string_view name, int version, int acquisition) {
     for (const SuiteRefusal& refusal : suites_) {
         if (refusal.name == name && refusal.version == version) return refusal.how;
     }
@@ -36,7 +36,9 @@ std::optional<Refusal> Faults::OnAcquire(const std::string& name, int version, i
     return how;
 }
 
-std::optional<A_Err> Faults::OnCall(const std::string& op, int call, int opCall) {
+std::optional<A_Err> Faults::OnCall(std::string_view op, int call, int opCall) {
+    // Most calls meet no armed fault at all.
+    if (calls_.empty()) return std::nullopt;
     auto found = std::find_if(calls_.begin(), calls_.end(), [&](const CallFailure& failure) {
         return failure.op.empty() ? failure.nth == call : failure.op == op && failure.nth == opCall;
     });

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "A.h"
@@ -29,8 +30,8 @@ public:
     bool Armed() const;
 
     // Consulted by the host; a fault that fires is spent.
-    std::optional<Refusal> OnAcquire(const std::string& name, int version, int acquisition);
-    std::optional<A_Err> OnCall(const std::string& op, int call, int opCall);
+    std::optional<Refusal> OnAcquire(std::string_view name, int version, int acquisition);
+    std::optional<A_Err> OnCall(std::string_view op, int call, int opCall);
 
 private:
     struct SuiteRefusal {

@@ -5,6 +5,25 @@
 
 namespace simhost {
 
+namespace {
+
+// What the effect failed to do with a holding it kept.
+const char* Neglect(Resource kind) {
+    switch (kind) {
+        case Resource::Suite: return "was never released";
+        case Resource::HandleLock:
+        case Resource::MemLock: return "was left locked";
+        case Resource::MemHandle: return "was never freed";
+        case Resource::KeyframeBatch: return "was never ended";
+        case Resource::UndoGroup: return "was never closed";
+        case Resource::LayerPixels: return "were never checked in";
+        case Resource::PreRenderData: return "was never deleted";
+        default: return "was never disposed of";
+    }
+}
+
+}  // namespace
+
 const char* ResourceName(Resource kind) {
     switch (kind) {
         case Resource::Suite: return "suite";
@@ -23,37 +42,36 @@ const char* ResourceName(Resource kind) {
     return "resource";
 }
 
-void Ledger::Hand(Resource kind, const void* id, std::string what) {
-    held_.push_back({kind, id, std::move(what)});
+void Ledger::Hand(Resource kind, const void* key, RefId id, std::string what) {
+    held_.push_back({kind, key, id, std::move(what)});
 }
 
-bool Ledger::Take(Resource kind, const void* id) {
+const Holding* Ledger::Find(Resource kind, const void* key) const {
+    // The latest hand-out first: what is handed and taken most is the last
+    // thing handed.
+    auto found = std::find_if(held_.rbegin(), held_.rend(), [&](const Holding& holding) {
+        return holding.key == key && holding.kind == kind;
+    });
+    return found == held_.rend() ? nullptr : &*found;
+}
+
+bool Ledger::Take(Resource kind, const void* key) {
     // The most recent hand-out goes first, so that two holdings of one suite
     // leave the older description behind.
-    auto found = std::find_if(held_.rbegin(), held_.rend(), [&](const Holding& holding) {
-        return holding.kind == kind && holding.id == id;
-    });
-    if (found == held_.rend()) {
-        std::ostringstream what;
-        what << "gave back a " << ResourceName(kind) << " it did not hold (" << id << ")";
-        Violation(what.str());
+    const Holding* found = Find(kind, key);
+    if (found == nullptr) {
+        Violation(std::string("gave back a ") + ResourceName(kind) + " it did not hold");
         return false;
     }
-    held_.erase(std::next(found).base());
+    held_.erase(held_.begin() + (found - held_.data()));
     return true;
 }
 
-void Ledger::Keep(Resource kind, const void* id) {
+void Ledger::Keep(Resource kind, const void* key) {
     auto found = std::find_if(held_.begin(), held_.end(), [&](const Holding& holding) {
-        return holding.kind == kind && holding.id == id;
+        return holding.kind == kind && holding.key == key;
     });
     if (found != held_.end()) held_.erase(found);
-}
-
-bool Ledger::Holds(Resource kind, const void* id) const {
-    return std::any_of(held_.begin(), held_.end(), [&](const Holding& holding) {
-        return holding.kind == kind && holding.id == id;
-    });
 }
 
 size_t Ledger::Count(Resource kind) const {
@@ -62,12 +80,25 @@ size_t Ledger::Count(Resource kind) const {
     }));
 }
 
+size_t Ledger::Count(Resource kind, const void* key) const {
+    return static_cast<size_t>(std::count_if(held_.begin(), held_.end(), [&](const Holding& holding) {
+        return holding.kind == kind && holding.key == key;
+    }));
+}
+
 void Ledger::Violation(std::string what) { violations_.push_back(std::move(what)); }
 
 std::string Ledger::Report() const {
     std::ostringstream out;
     for (const Holding& holding : held_) {
-        out << "still held: " << ResourceName(holding.kind) << " " << holding.what << "\n";
+        if (holding.id.Named()) {
+            out << holding.id;
+            if (!holding.what.empty()) out << " (" << holding.what << ")";
+        } else {
+            out << ResourceName(holding.kind);
+            if (!holding.what.empty()) out << " " << holding.what;
+        }
+        out << " " << Neglect(holding.kind) << "\n";
     }
     for (const std::string& violation : violations_) out << "violation: " << violation << "\n";
     return out.str();

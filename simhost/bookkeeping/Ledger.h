@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "bookkeeping/RefId.h"
+
 namespace simhost {
 
 enum class Resource {
@@ -26,29 +28,38 @@ const char* ResourceName(Resource kind);
 
 struct Holding {
     Resource kind;
-    const void* id;
-    std::string what;
+    const void* key;   // what the effect holds: a token, a suite's table, a record's address
+    RefId id;          // its name, where it has one
+    std::string what;  // more about it, for the report
 };
 
 class Ledger {
 public:
-    // The effect now holds `id`.
-    void Hand(Resource kind, const void* id, std::string what);
-    // The effect gives `id` back; false (and a violation) if it held none.
-    bool Take(Resource kind, const void* id);
-    // The host now owns `id` itself, as with the global block after set-up.
-    void Keep(Resource kind, const void* id);
-    // The effect held `id` and is not giving it back (no violation).
-    bool Holds(Resource kind, const void* id) const;
+    // The effect now holds `key`, known by `id`.
+    void Hand(Resource kind, const void* key, RefId id, std::string what = std::string());
+    // The effect now holds something without a name.
+    void Hand(Resource kind, const void* key, std::string what) { Hand(kind, key, RefId(), std::move(what)); }
+    // The effect gives `key` back; false (and a violation) if it held none.
+    bool Take(Resource kind, const void* key);
+    // The host now owns `key` itself, as with the global block after set-up.
+    void Keep(Resource kind, const void* key);
+    // Whether the effect holds `key`.
+    bool Holds(Resource kind, const void* key) const { return Find(kind, key) != nullptr; }
+    // The latest holding of `key`, or null.
+    const Holding* Find(Resource kind, const void* key) const;
 
     const std::vector<Holding>& Held() const { return held_; }
     size_t Count(Resource kind) const;
+    // How many times the effect holds `key`: a handle's locks, say.
+    size_t Count(Resource kind, const void* key) const;
     bool Empty() const { return held_.empty(); }
 
     void Violation(std::string what);
     const std::vector<std::string>& Violations() const { return violations_; }
 
-    // A readable account of what is held and what went wrong, for test output.
+    // A readable account of what is held and what went wrong, for test
+    // output: one line a holding ("stream7 was never disposed of") and one
+    // a violation.
     std::string Report() const;
 
 private:

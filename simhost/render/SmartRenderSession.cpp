@@ -4,24 +4,11 @@
 #include <cstring>
 #include <string>
 
+#include "services/Serve.h"
+
 namespace simhost {
 
 namespace {
-
-// The session whose pass is running; its callbacks carry no session of
-// their own.
-thread_local SmartRenderSession* active_session = nullptr;
-
-class SessionScope {
-public:
-    explicit SessionScope(SmartRenderSession* session) : previous_(active_session) { active_session = session; }
-    ~SessionScope() { active_session = previous_; }
-    SessionScope(const SessionScope&) = delete;
-    SessionScope& operator=(const SessionScope&) = delete;
-
-private:
-    SmartRenderSession* previous_;
-};
 
 PF_LRect Intersection(const PF_LRect& a, const PF_LRect& b) {
     PF_LRect both = {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
@@ -30,10 +17,12 @@ PF_LRect Intersection(const PF_LRect& a, const PF_LRect& b) {
     return both;
 }
 
-// Outside a pass of a session, the render callbacks have nobody to answer.
-SmartRenderSession* SessionOrViolation(Host& host) {
-    if (active_session == nullptr) host.ledger().Violation("a render callback came outside a render pass");
-    return active_session;
+// The session whose pass is running: outside one, the render callbacks
+// have nobody to answer.
+SmartRenderSession* SessionOrViolation(ServiceContext& host) {
+    SmartRenderSession* session = host.RenderPass();
+    if (session == nullptr) host.ledger().Violation("a render callback came outside a render pass");
+    return session;
 }
 
 }  // namespace
@@ -76,11 +65,7 @@ PF_Err SmartRenderSession::PreRender() {
     checkouts_.clear();
     pre_output_ = pre_output_template_;
     PF_PreRenderExtra extra = {&pre_input_, &pre_output_, &pre_callbacks_};
-    PF_Err err = PF_Err_NONE;
-    {
-        SessionScope scope(this);
-        err = host_.Send(PF_Cmd_SMART_PRE_RENDER, &extra);
-    }
+    const PF_Err err = host_.Send(PF_Cmd_SMART_PRE_RENDER, &extra, this);
     if (pre_output_.pre_render_data != nullptr) {
         pending_data_ = pre_output_.pre_render_data;
         pending_delete_ = pre_output_.delete_pre_render_data_func;
@@ -94,11 +79,7 @@ PF_Err SmartRenderSession::PreRender() {
 
 PF_Err SmartRenderSession::Render() {
     PF_SmartRenderExtra extra = {&render_input_, &render_callbacks_};
-    PF_Err err = PF_Err_NONE;
-    {
-        SessionScope scope(this);
-        err = host_.Send(PF_Cmd_SMART_RENDER, &extra);
-    }
+    const PF_Err err = host_.Send(PF_Cmd_SMART_RENDER, &extra, this);
     // The host checks in whatever pixels the render left checked out.
     while (host_.ledger().Holds(Resource::LayerPixels, input_.World())) {
         host_.ledger().Keep(Resource::LayerPixels, input_.World());
@@ -112,7 +93,7 @@ void SmartRenderSession::ReleasePreRenderData() {
     pending_data_ = nullptr;
     pending_delete_ = nullptr;
     if (data == nullptr || delete_data == nullptr) return;
-    host_.CallEffectRoutine([&] { delete_data(data); });
+    host_.CallEffectRoutine("delete_pre_render_data", [&] { delete_data(data); });
     host_.ledger().Take(Resource::PreRenderData, data);
 }
 
@@ -131,11 +112,9 @@ bool SmartRenderSession::WasCheckedOut(A_long checkout_id) const {
 PF_Err SmartRenderSession::CheckoutLayer(PF_ProgPtr effect_ref, PF_ParamIndex index, A_long checkout_id,
                                          const PF_RenderRequest* req, A_long what_time, A_long time_step,
                                          A_u_long time_scale, PF_CheckoutResult* checkout_result) {
-    return Guarded("checkout_layer", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter(
-            "checkout_layer", ArgList(effect_ref, index, checkout_id, what_time, time_step, time_scale));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::checkout_layer,
+                 Args(effect_ref, index, checkout_id, A_Time{what_time, time_scale}, A_Time{time_step, time_scale}),
+                 [&](ServiceContext& host) -> A_Err {
         SmartRenderSession* session = SessionOrViolation(host);
         if (session == nullptr || !host.KnowsEffect(effect_ref) || req == nullptr || checkout_result == nullptr) {
             return PF_Err_BAD_CALLBACK_PARAM;
@@ -158,10 +137,7 @@ PF_Err SmartRenderSession::CheckoutLayer(PF_ProgPtr effect_ref, PF_ParamIndex in
 }
 
 PF_Err SmartRenderSession::CheckoutLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id, PF_EffectWorld** pixels) {
-    return Guarded("checkout_layer_pixels", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("checkout_layer_pixels", ArgList(effect_ref, checkout_id));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::checkout_layer_pixels, Args(effect_ref, checkout_id), [&](ServiceContext& host) -> A_Err {
         SmartRenderSession* session = SessionOrViolation(host);
         if (session == nullptr || !host.KnowsEffect(effect_ref) || pixels == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
         if (!session->WasCheckedOut(checkout_id)) {
@@ -180,10 +156,7 @@ PF_Err SmartRenderSession::CheckoutLayerPixels(PF_ProgPtr effect_ref, A_long che
 }
 
 PF_Err SmartRenderSession::CheckinLayerPixels(PF_ProgPtr effect_ref, A_long checkout_id) {
-    return Guarded("checkin_layer_pixels", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("checkin_layer_pixels", ArgList(effect_ref, checkout_id));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::checkin_layer_pixels, Args(effect_ref, checkout_id), [&](ServiceContext& host) -> A_Err {
         SmartRenderSession* session = SessionOrViolation(host);
         if (session == nullptr || !host.KnowsEffect(effect_ref)) return PF_Err_BAD_CALLBACK_PARAM;
         if (!host.ledger().Take(Resource::LayerPixels, session->input_.World())) return PF_Err_BAD_CALLBACK_PARAM;
@@ -192,10 +165,7 @@ PF_Err SmartRenderSession::CheckinLayerPixels(PF_ProgPtr effect_ref, A_long chec
 }
 
 PF_Err SmartRenderSession::CheckoutOutput(PF_ProgPtr effect_ref, PF_EffectWorld** output) {
-    return Guarded("checkout_output", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("checkout_output", ArgList(effect_ref));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::checkout_output, Args(effect_ref), [&](ServiceContext& host) -> A_Err {
         SmartRenderSession* session = SessionOrViolation(host);
         if (session == nullptr || !host.KnowsEffect(effect_ref) || output == nullptr) return PF_Err_BAD_CALLBACK_PARAM;
         *output = session->withhold_output_ ? nullptr : session->output_.World();

@@ -1,7 +1,7 @@
 // The basic suite: acquisition and release of every other suite.
 #include <cstring>
 
-#include "Host.h"
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -13,15 +13,12 @@ std::string SuiteLabel(const char* name, std::int32_t version) {
 }
 
 SPErr AcquireSuite(const char* name, std::int32_t version, const void** suite) {
-    return Guarded("AcquireSuite", [&]() -> SPErr {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AcquireSuite", ArgList(name, version));
+    if (suite != nullptr) *suite = nullptr;
+    return Serve(Op::AcquireSuite, Args(name, version), [&](ServiceContext& host) -> SPErr {
         if (suite == nullptr || name == nullptr) {
-            host.ledger().Violation("AcquireSuite called without a name or a result pointer");
+            host.Misuse("called without a name or a result pointer");
             return kSuiteNotFoundError;
         }
-        *suite = nullptr;
-        if (injected != A_Err_NONE) return injected;
         if (auto refusal = host.OnAcquire(name, version)) {
             return *refusal == Refusal::NullTable ? kSPNoError : kSuiteNotFoundError;
         }
@@ -34,11 +31,7 @@ SPErr AcquireSuite(const char* name, std::int32_t version, const void** suite) {
 }
 
 SPErr ReleaseSuite(const char* name, std::int32_t version) {
-    return Guarded("ReleaseSuite", [&]() -> SPErr {
-        Host& host = Host::Active();
-        // A failed release still releases: the effect cannot retry it, so a
-        // host that kept the suite would only leak it.
-        const A_Err injected = host.Enter("ReleaseSuite", ArgList(name, version));
+    return ServeRelease(Op::ReleaseSuite, Args(name, version), [&](ServiceContext& host, bool) -> SPErr {
         const void* table = name == nullptr ? nullptr : host.suites().Find(name, version);
         if (table == nullptr) {
             host.ledger().Violation("released a suite the host does not offer: " +
@@ -46,36 +39,33 @@ SPErr ReleaseSuite(const char* name, std::int32_t version) {
             return kSuiteNotFoundError;
         }
         host.ledger().Take(Resource::Suite, table);
-        return injected;
+        return kSPNoError;
     });
 }
 
 SPBoolean IsEqual(const char* token1, const char* token2) {
-    Host::Active().Note("IsEqual", ArgList(token1, token2));
-    return token1 != nullptr && token2 != nullptr && std::strcmp(token1, token2) == 0;
+    return Observe(Op::IsEqual, Args(token1, token2), [&](ServiceContext&) -> SPBoolean {
+        return token1 != nullptr && token2 != nullptr && std::strcmp(token1, token2) == 0;
+    });
 }
 
+// Blocks are not part of the contract the effect relies on.
 SPErr AllocateBlock(std::size_t, void** block) {
-    // Blocks are not part of the contract the effect relies on.
-    Host::Active().Note("AllocateBlock", "");
     if (block != nullptr) *block = nullptr;
-    return kSuiteNotFoundError;
+    return Observe(Op::AllocateBlock, Args(), [](ServiceContext&) { return kSuiteNotFoundError; });
 }
 
 SPErr FreeBlock(void*) {
-    Host::Active().Note("FreeBlock", "");
-    return kSuiteNotFoundError;
+    return Observe(Op::FreeBlock, Args(), [](ServiceContext&) { return kSuiteNotFoundError; });
 }
 
 SPErr ReallocateBlock(void*, std::size_t, void** newblock) {
-    Host::Active().Note("ReallocateBlock", "");
     if (newblock != nullptr) *newblock = nullptr;
-    return kSuiteNotFoundError;
+    return Observe(Op::ReallocateBlock, Args(), [](ServiceContext&) { return kSuiteNotFoundError; });
 }
 
 SPErr Undefined() {
-    Host::Active().Note("Undefined", "");
-    return kSuiteNotFoundError;
+    return Observe(Op::Undefined, Args(), [](ServiceContext&) { return kSuiteNotFoundError; });
 }
 
 }  // namespace

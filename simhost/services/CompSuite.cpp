@@ -1,5 +1,5 @@
 // "AEGP Comp Suite": the composition's frame duration.
-#include "Host.h"
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -7,10 +7,7 @@ namespace simhost {
 namespace {
 
 A_Err GetCompFrameDuration(AEGP_CompH compH, A_Time* timeP) {
-    return Guarded("AEGP_GetCompFrameDuration", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetCompFrameDuration", ArgList(compH));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_GetCompFrameDuration, Args(compH), [&](ServiceContext& host) -> A_Err {
         if (timeP == nullptr || !host.IsCompHandle(compH)) {
             host.ledger().Violation("frame duration asked of a composition the host never handed out");
             return A_Err_PARAMETER;

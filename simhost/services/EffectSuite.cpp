@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "Host.h"
 #include "services/ReferenceLookup.h"
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -12,10 +12,7 @@ namespace simhost {
 namespace {
 
 A_Err GetLayerNumEffects(AEGP_LayerH layerH, A_long* num_effectsPL) {
-    return Guarded("AEGP_GetLayerNumEffects", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetLayerNumEffects", ArgList(layerH));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_GetLayerNumEffects, Args(layerH), [&](ServiceContext& host) -> A_Err {
         if (num_effectsPL == nullptr) return A_Err_PARAMETER;
         const Layer* layer = host.LayerFromHandle(layerH);
         if (layer == nullptr) return A_Err_PARAMETER;
@@ -26,31 +23,20 @@ A_Err GetLayerNumEffects(AEGP_LayerH layerH, A_long* num_effectsPL) {
 
 A_Err GetLayerEffectByIndex(AEGP_PluginID plugin_id, AEGP_LayerH layerH, AEGP_EffectIndex index,
                             AEGP_EffectRefH* effectPH) {
-    return Guarded("AEGP_GetLayerEffectByIndex", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected =
-            host.Enter("AEGP_GetLayerEffectByIndex", ArgList(plugin_id, layerH, index));
-        if (injected != A_Err_NONE) return injected;
-        if (effectPH == nullptr || !KnownPluginId(host, plugin_id, "AEGP_GetLayerEffectByIndex")) {
-            return A_Err_PARAMETER;
-        }
+    return Serve(Op::AEGP_GetLayerEffectByIndex, Args(plugin_id, layerH, index), [&](ServiceContext& host) -> A_Err {
+        if (effectPH == nullptr || !KnownPluginId(host, plugin_id)) return A_Err_PARAMETER;
         const Layer* layer = host.LayerFromHandle(layerH);
         if (layer == nullptr || index < 0 || static_cast<std::size_t>(index) >= layer->effects.size()) {
             return A_Err_PARAMETER;
         }
-        *effectPH = host.references().NewEffect(
-            {layer->id, layer->effects[static_cast<std::size_t>(index)].uid});
+        *effectPH = host.references().NewEffect({layer->id, layer->effects[static_cast<std::size_t>(index)].uid});
         return A_Err_NONE;
     });
 }
 
 A_Err GetInstalledKeyFromLayerEffect(AEGP_EffectRefH effect, AEGP_InstalledEffectKey* keyP) {
-    return Guarded("AEGP_GetInstalledKeyFromLayerEffect", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetInstalledKeyFromLayerEffect", ArgList(effect));
-        if (injected != A_Err_NONE) return injected;
-        const EffectInstance* instance =
-            EffectBehind(host, effect, "AEGP_GetInstalledKeyFromLayerEffect");
+    return Serve(Op::AEGP_GetInstalledKeyFromLayerEffect, Args(effect), [&](ServiceContext& host) -> A_Err {
+        const EffectInstance* instance = EffectBehind(host, effect);
         if (keyP == nullptr || instance == nullptr) return A_Err_PARAMETER;
         *keyP = instance->key;
         return A_Err_NONE;
@@ -58,11 +44,8 @@ A_Err GetInstalledKeyFromLayerEffect(AEGP_EffectRefH effect, AEGP_InstalledEffec
 }
 
 A_Err GetEffectFlags(AEGP_EffectRefH effect, AEGP_EffectFlags* flagsP) {
-    return Guarded("AEGP_GetEffectFlags", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetEffectFlags", ArgList(effect));
-        if (injected != A_Err_NONE) return injected;
-        const EffectInstance* instance = EffectBehind(host, effect, "AEGP_GetEffectFlags");
+    return Serve(Op::AEGP_GetEffectFlags, Args(effect), [&](ServiceContext& host) -> A_Err {
+        const EffectInstance* instance = EffectBehind(host, effect);
         if (flagsP == nullptr || instance == nullptr) return A_Err_PARAMETER;
         *flagsP = instance->flags;
         return A_Err_NONE;
@@ -70,11 +53,8 @@ A_Err GetEffectFlags(AEGP_EffectRefH effect, AEGP_EffectFlags* flagsP) {
 }
 
 A_Err SetEffectFlags(AEGP_EffectRefH effect, AEGP_EffectFlags mask, AEGP_EffectFlags flags) {
-    return Guarded("AEGP_SetEffectFlags", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_SetEffectFlags", ArgList(effect, mask, flags));
-        if (injected != A_Err_NONE) return injected;
-        EffectInstance* instance = EffectBehind(host, effect, "AEGP_SetEffectFlags");
+    return Serve(Op::AEGP_SetEffectFlags, Args(effect, mask, flags), [&](ServiceContext& host) -> A_Err {
+        EffectInstance* instance = EffectBehind(host, effect);
         if (instance == nullptr) return A_Err_PARAMETER;
         // Only the bits in the mask change; the host alone decides the rest
         // (a missing effect stays missing).
@@ -84,25 +64,15 @@ A_Err SetEffectFlags(AEGP_EffectRefH effect, AEGP_EffectFlags mask, AEGP_EffectF
 }
 
 A_Err DisposeEffect(AEGP_EffectRefH effect) {
-    return Guarded("AEGP_DisposeEffect", [&]() -> A_Err {
-        Host& host = Host::Active();
-        // A failed disposal still disposes: the effect cannot retry it.
-        const A_Err injected = host.Enter("AEGP_DisposeEffect", ArgList(effect));
-        const bool held = host.references().DisposeEffect(effect);
-        if (injected != A_Err_NONE) return injected;
-        return held ? A_Err_NONE : A_Err_PARAMETER;
+    return ServeRelease(Op::AEGP_DisposeEffect, Args(effect), [&](ServiceContext& host, bool) {
+        return host.references().DisposeEffect(effect) ? A_Err_NONE : A_Err_PARAMETER;
     });
 }
 
 A_Err ApplyEffect(AEGP_PluginID plugin_id, AEGP_LayerH layerH, AEGP_InstalledEffectKey key,
                   AEGP_EffectRefH* effectPH) {
-    return Guarded("AEGP_ApplyEffect", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_ApplyEffect", ArgList(plugin_id, layerH, key));
-        if (injected != A_Err_NONE) return injected;
-        if (effectPH == nullptr || !KnownPluginId(host, plugin_id, "AEGP_ApplyEffect")) {
-            return A_Err_PARAMETER;
-        }
+    return Serve(Op::AEGP_ApplyEffect, Args(plugin_id, layerH, key), [&](ServiceContext& host) -> A_Err {
+        if (effectPH == nullptr || !KnownPluginId(host, plugin_id)) return A_Err_PARAMETER;
         const Layer* layer = host.LayerFromHandle(layerH);
         if (layer == nullptr) return A_Err_PARAMETER;
         const int uid = host.project().ApplyEffect(layer->id, key);
@@ -113,10 +83,7 @@ A_Err ApplyEffect(AEGP_PluginID plugin_id, AEGP_LayerH layerH, AEGP_InstalledEff
 }
 
 A_Err GetNumInstalledEffects(A_long* countPL) {
-    return Guarded("AEGP_GetNumInstalledEffects", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetNumInstalledEffects", "");
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_GetNumInstalledEffects, Args(), [&](ServiceContext& host) -> A_Err {
         if (countPL == nullptr) return A_Err_PARAMETER;
         *countPL = static_cast<A_long>(host.project().installed.size());
         return A_Err_NONE;
@@ -124,10 +91,7 @@ A_Err GetNumInstalledEffects(A_long* countPL) {
 }
 
 A_Err GetNextInstalledEffect(AEGP_InstalledEffectKey key, AEGP_InstalledEffectKey* nextPH) {
-    return Guarded("AEGP_GetNextInstalledEffect", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetNextInstalledEffect", ArgList(key));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_GetNextInstalledEffect, Args(key), [&](ServiceContext& host) -> A_Err {
         if (nextPH == nullptr) return A_Err_PARAMETER;
         const std::vector<InstalledEffect>& installed = host.project().installed;
         // Key 0 starts the walk; after the last effect comes 0 again. A key
@@ -146,17 +110,12 @@ A_Err GetNextInstalledEffect(AEGP_InstalledEffectKey key, AEGP_InstalledEffectKe
 
 // Copies an installed effect's text into the caller's 48-byte buffer, cut
 // to fit with its NUL, as the host does.
-A_Err CopyInstalledText(const char* op, AEGP_InstalledEffectKey key, A_char* bufferZ,
-                        std::string InstalledEffect::*text) {
-    return Guarded(op, [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter(op, ArgList(key));
-        if (injected != A_Err_NONE) return injected;
+A_Err CopyInstalledText(Op op, AEGP_InstalledEffectKey key, A_char* bufferZ, std::string InstalledEffect::*text) {
+    return Serve(op, Args(key), [&](ServiceContext& host) -> A_Err {
         const InstalledEffect* effect = host.project().FindInstalled(key);
         if (bufferZ == nullptr || effect == nullptr || key == 0) return A_Err_PARAMETER;
         const std::string& value = effect->*text;
-        const std::size_t length =
-            std::min<std::size_t>(value.size(), AEGP_MAX_EFFECT_MATCH_NAME_SIZE - 1);
+        const std::size_t length = std::min<std::size_t>(value.size(), AEGP_MAX_EFFECT_MATCH_NAME_SIZE - 1);
         std::memcpy(bufferZ, value.data(), length);
         bufferZ[length] = '\0';
         return A_Err_NONE;
@@ -164,12 +123,11 @@ A_Err CopyInstalledText(const char* op, AEGP_InstalledEffectKey key, A_char* buf
 }
 
 A_Err GetEffectName(AEGP_InstalledEffectKey key, A_char* nameZ) {
-    return CopyInstalledText("AEGP_GetEffectName", key, nameZ, &InstalledEffect::display_name);
+    return CopyInstalledText(Op::AEGP_GetEffectName, key, nameZ, &InstalledEffect::display_name);
 }
 
 A_Err GetEffectMatchName(AEGP_InstalledEffectKey key, A_char* match_nameZ) {
-    return CopyInstalledText("AEGP_GetEffectMatchName", key, match_nameZ,
-                             &InstalledEffect::match_name);
+    return CopyInstalledText(Op::AEGP_GetEffectMatchName, key, match_nameZ, &InstalledEffect::match_name);
 }
 
 AEGP_EffectSuite3 EffectSuite3Table() {

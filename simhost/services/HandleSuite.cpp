@@ -1,7 +1,7 @@
 // Memory handles, served both as the "PF Handle Suite" and as the handle
 // routines of the utility callbacks.
 #include "AE_EffectSuites.h"
-#include "Host.h"
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -9,61 +9,44 @@ namespace simhost {
 namespace {
 
 PF_Handle NewHandle(A_HandleSize size) {
-    Host& host = Host::Active();
-    if (host.Enter("host_new_handle", ArgList(size)) != A_Err_NONE) return nullptr;
-    try {
-        PF_Handle handle = host.handles().New(size);
-        host.ledger().Hand(Resource::Handle, handle, "of " + std::to_string(size) + " bytes");
-        return handle;
-    } catch (...) {
-        return nullptr;  // the host's way to say it has no memory
-    }
+    return ServeOr(Op::host_new_handle, Args(size), PF_Handle{nullptr}, [&](ServiceContext& host) -> PF_Handle {
+        try {
+            return host.handles().New(std::vector<unsigned char>(static_cast<size_t>(size), 0));
+        } catch (...) {
+            return nullptr;  // the host's way to say it has no memory
+        }
+    });
 }
 
 void* LockHandle(PF_Handle handle) {
-    Host& host = Host::Active();
-    if (host.Enter("host_lock_handle", ArgList(handle)) != A_Err_NONE) return nullptr;
-    void* bytes = host.handles().Lock(handle);
-    if (bytes == nullptr) {
-        host.ledger().Violation("locked a handle the host does not know");
-        return nullptr;
-    }
-    host.ledger().Hand(Resource::HandleLock, handle, "lock");
-    return bytes;
+    return ServeOr(Op::host_lock_handle, Args(handle), static_cast<void*>(nullptr), [&](ServiceContext& host) {
+        void* bytes = host.handles().Lock(handle);
+        if (bytes == nullptr) host.ledger().Violation("locked a handle the host does not know");
+        return bytes;
+    });
 }
 
 void UnlockHandle(PF_Handle handle) {
-    Host& host = Host::Active();
-    host.Note("host_unlock_handle", ArgList(handle));
     // Unlocking a handle whose lock failed is harmless, as on the host.
-    if (host.handles().Unlock(handle)) host.ledger().Take(Resource::HandleLock, handle);
+    Observe(Op::host_unlock_handle, Args(handle), [&](ServiceContext& host) { host.handles().Unlock(handle); });
 }
 
 void DisposeHandle(PF_Handle handle) {
-    Host& host = Host::Active();
-    host.Note("host_dispose_handle", ArgList(handle));
-    if (host.handles().Locks(handle) > 0) host.ledger().Violation("disposed of a locked handle");
-    while (host.ledger().Holds(Resource::HandleLock, handle)) host.ledger().Take(Resource::HandleLock, handle);
-    if (!host.handles().Dispose(handle)) {
-        host.ledger().Violation("disposed of a handle the host does not know");
-        return;
-    }
-    host.ledger().Take(Resource::Handle, handle);
+    Observe(Op::host_dispose_handle, Args(handle), [&](ServiceContext& host) { host.handles().Free(handle); });
 }
 
 A_HandleSize HandleSize(PF_Handle handle) {
-    Host& host = Host::Active();
-    host.Note("host_get_handle_size", ArgList(handle));
-    return host.handles().Size(handle);
+    return Observe(Op::host_get_handle_size, Args(handle), [&](ServiceContext& host) -> A_HandleSize {
+        return host.handles().Size(handle).value_or(0);
+    });
 }
 
 PF_Err ResizeHandle(A_HandleSize, PF_Handle*) {
-    Host::Active().Enter("host_resize_handle", "");
-    return PF_Err_INVALID_CALLBACK;  // not served: the effect never resizes
+    // Not served: the effect never resizes.
+    return Serve(Op::host_resize_handle, Args(), [](ServiceContext&) -> PF_Err { return PF_Err_INVALID_CALLBACK; });
 }
 
-const PF_HandleSuite1 kHandleSuite = {NewHandle,  LockHandle, UnlockHandle,
-                                      DisposeHandle, HandleSize, ResizeHandle};
+const PF_HandleSuite1 kHandleSuite = {NewHandle, LockHandle, UnlockHandle, DisposeHandle, HandleSize, ResizeHandle};
 
 }  // namespace
 

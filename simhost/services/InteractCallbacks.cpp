@@ -1,5 +1,5 @@
 // The interaction callbacks: the effect describes its parameters.
-#include "Host.h"
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -7,12 +7,8 @@ namespace simhost {
 namespace {
 
 PF_Err AddParam(PF_ProgPtr effect_ref, PF_ParamIndex index, PF_ParamDef* def) {
-    return Guarded("add_param", [&]() -> PF_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("add_param", ArgList(effect_ref, index));
-        if (injected != A_Err_NONE) return injected;
-        return host.AddParam(effect_ref, index, def);
-    });
+    return Serve(Op::add_param, Args(effect_ref, index),
+                 [&](ServiceContext& host) -> PF_Err { return host.AddParam(effect_ref, index, def); });
 }
 
 }  // namespace

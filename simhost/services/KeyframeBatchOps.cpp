@@ -2,7 +2,7 @@
 // collected per stream and reach it only when the batch ends with "add".
 #include <cmath>
 
-#include "Host.h"
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -10,26 +10,16 @@ namespace simhost {
 namespace {
 
 A_Err StartAddKeyframes(AEGP_StreamRefH streamH, AEGP_AddKeyframesInfoH* akPH) {
-    return Guarded("AEGP_StartAddKeyframes", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_StartAddKeyframes", ArgList(streamH));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_StartAddKeyframes, Args(streamH), [&](ServiceContext& host) -> A_Err {
         const StreamTarget* target = host.references().Stream(streamH);
         if (akPH == nullptr || target == nullptr || target->IsGroup()) return A_Err_PARAMETER;
-        *akPH = host.batches().Start(*target);
-        host.ledger().Hand(Resource::KeyframeBatch, *akPH, "on a parameter stream");
+        *akPH = host.batches().Start(*target, host.tokens().IdOf(streamH).value_or(RefId()));
         return A_Err_NONE;
     });
 }
 
-A_Err AddKeyframes(AEGP_AddKeyframesInfoH akH, AEGP_LTimeMode time_mode, const A_Time* timePT,
-                   A_long* key_indexPL) {
-    return Guarded("AEGP_AddKeyframes", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter(
-            "AEGP_AddKeyframes", timePT == nullptr ? ArgList(akH, time_mode, "null")
-                                                   : ArgList(akH, time_mode, timePT->value, timePT->scale));
-        if (injected != A_Err_NONE) return injected;
+A_Err AddKeyframes(AEGP_AddKeyframesInfoH akH, AEGP_LTimeMode time_mode, const A_Time* timePT, A_long* key_indexPL) {
+    return Serve(Op::AEGP_AddKeyframes, Args(akH, time_mode, timePT), [&](ServiceContext& host) -> A_Err {
         KeyframeBatches::Batch* batch = host.batches().Find(akH);
         if (batch == nullptr || timePT == nullptr || key_indexPL == nullptr || timePT->scale == 0) {
             return A_Err_PARAMETER;
@@ -40,8 +30,8 @@ A_Err AddKeyframes(AEGP_AddKeyframesInfoH akH, AEGP_LTimeMode time_mode, const A
         if (time_mode == AEGP_LTimeMode_LayerTime) {
             const Layer* layer = host.project().FindLayer(batch->stream.layer_id);
             if (layer == nullptr || layer->offset.scale == 0) return A_Err_STRUCT;
-            comp_time.value += static_cast<A_long>(static_cast<long long>(layer->offset.value) *
-                                                    timePT->scale / layer->offset.scale);
+            comp_time.value += static_cast<A_long>(static_cast<long long>(layer->offset.value) * timePT->scale /
+                                                    layer->offset.scale);
         } else if (time_mode != AEGP_LTimeMode_CompTime) {
             return A_Err_PARAMETER;
         }
@@ -52,10 +42,7 @@ A_Err AddKeyframes(AEGP_AddKeyframesInfoH akH, AEGP_LTimeMode time_mode, const A
 }
 
 A_Err SetAddKeyframe(AEGP_AddKeyframesInfoH akH, A_long key_indexL, const AEGP_StreamValue2* valueP) {
-    return Guarded("AEGP_SetAddKeyframe", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_SetAddKeyframe", ArgList(akH, key_indexL));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_SetAddKeyframe, Args(akH, key_indexL), [&](ServiceContext& host) -> A_Err {
         KeyframeBatches::Batch* batch = host.batches().Find(akH);
         if (batch == nullptr || valueP == nullptr || key_indexL < 0 ||
             static_cast<size_t>(key_indexL) >= batch->keys.size()) {
@@ -68,18 +55,12 @@ A_Err SetAddKeyframe(AEGP_AddKeyframesInfoH akH, A_long key_indexL, const AEGP_S
 }
 
 A_Err EndAddKeyframes(A_Boolean addB, AEGP_AddKeyframesInfoH akH) {
-    return Guarded("AEGP_EndAddKeyframes", [&]() -> A_Err {
-        Host& host = Host::Active();
-        // A batch is ended even when the call reports a failure: the effect
-        // cannot end it again.
-        const A_Err injected = host.Enter("AEGP_EndAddKeyframes", ArgList(addB, akH));
+    // Ending is the release; adding the keys is the work, done only when the
+    // call succeeds and asks for it.
+    return ServeRelease(Op::AEGP_EndAddKeyframes, Args(addB, akH), [&](ServiceContext& host, bool failing) -> A_Err {
         std::unique_ptr<KeyframeBatches::Batch> batch = host.batches().End(akH);
-        if (batch == nullptr) {
-            host.ledger().Violation("ended a keyframe batch that was not open");
-            return A_Err_PARAMETER;
-        }
-        host.ledger().Take(Resource::KeyframeBatch, akH);
-        if (injected != A_Err_NONE || !addB) return injected;
+        if (batch == nullptr) return A_Err_PARAMETER;
+        if (failing || !addB) return A_Err_NONE;
         EffectInstance* effect = host.project().FindEffect(batch->stream.layer_id, batch->stream.effect_uid);
         const Layer* layer = host.project().FindLayer(batch->stream.layer_id);
         if (effect == nullptr || layer == nullptr || batch->stream.param_index < 0 ||

@@ -1,6 +1,6 @@
 // "AEGP Keyframe Suite" 4: the keyframes of a parameter stream.
-#include "Host.h"
 #include "services/ReferenceLookup.h"
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -8,13 +8,10 @@ namespace simhost {
 namespace {
 
 A_Err GetStreamNumKFs(AEGP_StreamRefH stream, A_long* countPL) {
-    return Guarded("AEGP_GetStreamNumKFs", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetStreamNumKFs", ArgList(stream));
-        if (injected != A_Err_NONE) return injected;
-        const StreamTarget* target = StreamTargetBehind(host, stream, "AEGP_GetStreamNumKFs");
+    return Serve(Op::AEGP_GetStreamNumKFs, Args(stream), [&](ServiceContext& host) -> A_Err {
+        const StreamTarget* target = StreamTargetBehind(host, stream);
         if (countPL == nullptr || target == nullptr) return A_Err_PARAMETER;
-        const Stream* param = ParamStreamBehind(host, stream, "AEGP_GetStreamNumKFs");
+        const Stream* param = ParamStreamOf(host, *target);
         if (target->IsGroup() || (param != nullptr && !param->HasValue())) {
             // A group or a button has no keyframes to count.
             *countPL = AEGP_NumKF_NO_DATA;
@@ -27,14 +24,11 @@ A_Err GetStreamNumKFs(AEGP_StreamRefH stream, A_long* countPL) {
 }
 
 A_Err DeleteKeyframe(AEGP_StreamRefH stream, AEGP_KeyframeIndex index) {
-    return Guarded("AEGP_DeleteKeyframe", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_DeleteKeyframe", ArgList(stream, index));
-        if (injected != A_Err_NONE) return injected;
-        if (StreamTargetBehind(host, stream, "AEGP_DeleteKeyframe") == nullptr) return A_Err_PARAMETER;
-        Stream* param = ParamStreamBehind(host, stream, "AEGP_DeleteKeyframe");
-        if (param == nullptr || index < 0 ||
-            static_cast<std::size_t>(index) >= param->keyframes.size()) {
+    return Serve(Op::AEGP_DeleteKeyframe, Args(stream, index), [&](ServiceContext& host) -> A_Err {
+        const StreamTarget* target = StreamTargetBehind(host, stream);
+        if (target == nullptr) return A_Err_PARAMETER;
+        Stream* param = ParamStreamOf(host, *target);
+        if (param == nullptr || index < 0 || static_cast<std::size_t>(index) >= param->keyframes.size()) {
             return A_Err_PARAMETER;
         }
         // Without its last keyframe a stream keeps the value it had there.

@@ -1,5 +1,5 @@
 // "AEGP Layer Suite": a layer's composition and its span in time.
-#include "Host.h"
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -20,10 +20,7 @@ bool InMode(const Layer& layer, AEGP_LTimeMode mode, const A_Time& comp_time, A_
 }
 
 A_Err GetLayerParentComp(AEGP_LayerH layerH, AEGP_CompH* compPH) {
-    return Guarded("AEGP_GetLayerParentComp", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetLayerParentComp", ArgList(layerH));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_GetLayerParentComp, Args(layerH), [&](ServiceContext& host) -> A_Err {
         if (compPH == nullptr || host.LayerFromHandle(layerH) == nullptr) return A_Err_PARAMETER;
         *compPH = host.CompHandle();
         return A_Err_NONE;
@@ -31,10 +28,7 @@ A_Err GetLayerParentComp(AEGP_LayerH layerH, AEGP_CompH* compPH) {
 }
 
 A_Err GetLayerInPoint(AEGP_LayerH layerH, AEGP_LTimeMode time_mode, A_Time* in_pointPT) {
-    return Guarded("AEGP_GetLayerInPoint", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetLayerInPoint", ArgList(layerH, time_mode));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_GetLayerInPoint, Args(layerH, time_mode), [&](ServiceContext& host) -> A_Err {
         const Layer* layer = host.LayerFromHandle(layerH);
         if (in_pointPT == nullptr || layer == nullptr) return A_Err_PARAMETER;
         return InMode(*layer, time_mode, layer->in_point, *in_pointPT) ? A_Err_NONE : A_Err_PARAMETER;
@@ -42,10 +36,7 @@ A_Err GetLayerInPoint(AEGP_LayerH layerH, AEGP_LTimeMode time_mode, A_Time* in_p
 }
 
 A_Err GetLayerDuration(AEGP_LayerH layerH, AEGP_LTimeMode time_mode, A_Time* durationPT) {
-    return Guarded("AEGP_GetLayerDuration", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetLayerDuration", ArgList(layerH, time_mode));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_GetLayerDuration, Args(layerH, time_mode), [&](ServiceContext& host) -> A_Err {
         const Layer* layer = host.LayerFromHandle(layerH);
         if (durationPT == nullptr || layer == nullptr) return A_Err_PARAMETER;
         // Without time stretch a duration is the same in both modes.

@@ -1,6 +1,8 @@
 // "AEGP PF Interface Suite": what the host knows about the effect it is
 // talking to, its layer, its time and the camera that sees it.
-#include "Host.h"
+#include <cstdint>
+
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -8,10 +10,7 @@ namespace simhost {
 namespace {
 
 A_Err GetEffectLayer(PF_ProgPtr effect_ref, AEGP_LayerH* layerPH) {
-    return Guarded("AEGP_GetEffectLayer", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetEffectLayer", ArgList(effect_ref));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_GetEffectLayer, Args(effect_ref), [&](ServiceContext& host) -> A_Err {
         if (layerPH == nullptr || !host.KnowsEffect(effect_ref)) return A_Err_PARAMETER;
         *layerPH = host.LayerHandle(host.Instance().layer_id);
         return A_Err_NONE;
@@ -20,42 +19,34 @@ A_Err GetEffectLayer(PF_ProgPtr effect_ref, AEGP_LayerH* layerPH) {
 
 A_Err ConvertEffectToCompTime(PF_ProgPtr effect_ref, A_long what_timeL, A_u_long time_scaleLu,
                               A_Time* comp_timePT) {
-    return Guarded("AEGP_ConvertEffectToCompTime", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected =
-            host.Enter("AEGP_ConvertEffectToCompTime", ArgList(effect_ref, what_timeL, time_scaleLu));
-        if (injected != A_Err_NONE) return injected;
-        if (comp_timePT == nullptr || time_scaleLu == 0 || !host.KnowsEffect(effect_ref)) return A_Err_PARAMETER;
-        const Layer* layer = host.project().FindLayer(host.Instance().layer_id);
-        if (layer == nullptr || layer->offset.scale == 0) return A_Err_STRUCT;
-        // The layer's offset, carried into the caller's scale.
-        const long long offset =
-            static_cast<long long>(layer->offset.value) * time_scaleLu / layer->offset.scale;
-        const long long value = what_timeL + offset;
-        if (value < INT32_MIN || value > INT32_MAX) return A_Err_PARAMETER;
-        *comp_timePT = {static_cast<A_long>(value), time_scaleLu};
-        return A_Err_NONE;
-    });
+    return Serve(Op::AEGP_ConvertEffectToCompTime, Args(effect_ref, A_Time{what_timeL, time_scaleLu}),
+                 [&](ServiceContext& host) -> A_Err {
+                     if (comp_timePT == nullptr || time_scaleLu == 0 || !host.KnowsEffect(effect_ref)) {
+                         return A_Err_PARAMETER;
+                     }
+                     const Layer* layer = host.project().FindLayer(host.Instance().layer_id);
+                     if (layer == nullptr || layer->offset.scale == 0) return A_Err_STRUCT;
+                     // The layer's offset, carried into the caller's scale.
+                     const long long offset =
+                         static_cast<long long>(layer->offset.value) * time_scaleLu / layer->offset.scale;
+                     const long long value = what_timeL + offset;
+                     if (value < INT32_MIN || value > INT32_MAX) return A_Err_PARAMETER;
+                     *comp_timePT = {static_cast<A_long>(value), time_scaleLu};
+                     return A_Err_NONE;
+                 });
 }
 
 A_Err GetEffectCamera(PF_ProgPtr effect_ref, const A_Time*, AEGP_LayerH* camera_layerPH) {
-    Host& host = Host::Active();
-    const A_Err injected = host.Enter("AEGP_GetEffectCamera", ArgList(effect_ref));
-    if (injected != A_Err_NONE) return injected;
-    if (camera_layerPH != nullptr) *camera_layerPH = nullptr;
-    return A_Err_NONE;
+    return Serve(Op::AEGP_GetEffectCamera, Args(effect_ref), [&](ServiceContext&) -> A_Err {
+        if (camera_layerPH != nullptr) *camera_layerPH = nullptr;
+        return A_Err_NONE;
+    });
 }
 
 A_Err GetEffectCameraMatrix(PF_ProgPtr effect_ref, const A_Time* comp_timePT, A_Matrix4* camera_matrixP,
                             A_FpLong* dist_to_image_planePF, A_short* image_plane_widthPL,
                             A_short* image_plane_heightPL) {
-    return Guarded("AEGP_GetEffectCameraMatrix", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter(
-            "AEGP_GetEffectCameraMatrix",
-            comp_timePT == nullptr ? ArgList(effect_ref, "null")
-                                   : ArgList(effect_ref, comp_timePT->value, comp_timePT->scale));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_GetEffectCameraMatrix, Args(effect_ref, comp_timePT), [&](ServiceContext& host) -> A_Err {
         if (comp_timePT == nullptr || camera_matrixP == nullptr || dist_to_image_planePF == nullptr ||
             image_plane_widthPL == nullptr || image_plane_heightPL == nullptr || comp_timePT->scale == 0 ||
             !host.KnowsEffect(effect_ref)) {

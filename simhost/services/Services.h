@@ -3,9 +3,13 @@
 
 #include "AE_Effect.h"
 #include "AE_GeneralPlug.h"
+#include "SPBasic.h"
 #include "services/SuiteDirectory.h"
 
 namespace simhost {
+
+// The code the basic suite returns for a suite it does not offer.
+constexpr SPErr kSuiteNotFoundError = 0x53214664;
 
 SPBasicSuite BasicSuiteTable();
 PF_ANSICallbacksBlock AnsiCallbacksTable();

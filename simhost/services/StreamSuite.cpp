@@ -3,8 +3,8 @@
 #include <cstring>
 #include <optional>
 
-#include "Host.h"
 #include "services/ReferenceLookup.h"
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -25,66 +25,44 @@ std::optional<double> LayerSeconds(const Layer& layer, AEGP_LTimeMode mode, cons
 }
 
 A_Err GetEffectNumParamStreams(AEGP_EffectRefH effect, A_long* countPL) {
-    return Guarded("AEGP_GetEffectNumParamStreams", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetEffectNumParamStreams", ArgList(effect));
-        if (injected != A_Err_NONE) return injected;
-        const EffectInstance* instance = EffectBehind(host, effect, "AEGP_GetEffectNumParamStreams");
+    return Serve(Op::AEGP_GetEffectNumParamStreams, Args(effect), [&](ServiceContext& host) -> A_Err {
+        const EffectInstance* instance = EffectBehind(host, effect);
         if (countPL == nullptr || instance == nullptr) return A_Err_PARAMETER;
         *countPL = static_cast<A_long>(instance->params.size());
         return A_Err_NONE;
     });
 }
 
-A_Err GetNewEffectStreamByIndex(AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
-                                PF_ParamIndex index, AEGP_StreamRefH* streamPH) {
-    return Guarded("AEGP_GetNewEffectStreamByIndex", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected =
-            host.Enter("AEGP_GetNewEffectStreamByIndex", ArgList(plugin_id, effect, index));
-        if (injected != A_Err_NONE) return injected;
-        if (streamPH == nullptr ||
-            !KnownPluginId(host, plugin_id, "AEGP_GetNewEffectStreamByIndex")) {
-            return A_Err_PARAMETER;
-        }
-        const EffectTarget* target = host.references().Effect(effect);
-        const EffectInstance* instance =
-            EffectBehind(host, effect, "AEGP_GetNewEffectStreamByIndex");
-        if (instance == nullptr) return A_Err_PARAMETER;
-        // An index the effect does not have is the host's ordinary refusal.
-        if (index < 0 || static_cast<std::size_t>(index) >= instance->params.size()) {
-            return A_Err_PARAMETER;
-        }
-        *streamPH = host.references().NewStream({target->layer_id, target->effect_uid, index});
-        return A_Err_NONE;
-    });
+A_Err GetNewEffectStreamByIndex(AEGP_PluginID plugin_id, AEGP_EffectRefH effect, PF_ParamIndex index,
+                                AEGP_StreamRefH* streamPH) {
+    return Serve(Op::AEGP_GetNewEffectStreamByIndex, Args(plugin_id, effect, index),
+                 [&](ServiceContext& host) -> A_Err {
+                     if (streamPH == nullptr || !KnownPluginId(host, plugin_id)) return A_Err_PARAMETER;
+                     const EffectInstance* instance = EffectBehind(host, effect);
+                     if (instance == nullptr) return A_Err_PARAMETER;
+                     // An index the effect does not have is the host's ordinary refusal.
+                     if (index < 0 || static_cast<std::size_t>(index) >= instance->params.size()) {
+                         return A_Err_PARAMETER;
+                     }
+                     const EffectTarget* target = host.references().Effect(effect);
+                     *streamPH = host.references().NewStream({target->layer_id, target->effect_uid, index});
+                     return A_Err_NONE;
+                 });
 }
 
 A_Err DisposeStream(AEGP_StreamRefH stream) {
-    return Guarded("AEGP_DisposeStream", [&]() -> A_Err {
-        Host& host = Host::Active();
-        // A failed disposal still disposes: the effect cannot retry it.
-        const A_Err injected = host.Enter("AEGP_DisposeStream", ArgList(stream));
-        const bool held = host.references().DisposeStream(stream);
-        if (injected != A_Err_NONE) return injected;
-        return held ? A_Err_NONE : A_Err_PARAMETER;
+    return ServeRelease(Op::AEGP_DisposeStream, Args(stream), [&](ServiceContext& host, bool) {
+        return host.references().DisposeStream(stream) ? A_Err_NONE : A_Err_PARAMETER;
     });
 }
 
 A_Err GetStreamName(AEGP_PluginID plugin_id, AEGP_StreamRefH stream, A_Boolean force_english,
                     AEGP_MemHandle* namePH) {
-    return Guarded("AEGP_GetStreamName", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected =
-            host.Enter("AEGP_GetStreamName", ArgList(plugin_id, stream, force_english));
-        if (injected != A_Err_NONE) return injected;
-        if (namePH == nullptr || !KnownPluginId(host, plugin_id, "AEGP_GetStreamName")) {
-            return A_Err_PARAMETER;
-        }
-        const StreamTarget* target = StreamTargetBehind(host, stream, "AEGP_GetStreamName");
+    return Serve(Op::AEGP_GetStreamName, Args(plugin_id, stream, force_english), [&](ServiceContext& host) -> A_Err {
+        if (namePH == nullptr || !KnownPluginId(host, plugin_id)) return A_Err_PARAMETER;
+        const StreamTarget* target = StreamTargetBehind(host, stream);
         if (target == nullptr) return A_Err_PARAMETER;
-        const EffectInstance* instance =
-            host.project().FindEffect(target->layer_id, target->effect_uid);
+        const EffectInstance* instance = host.project().FindEffect(target->layer_id, target->effect_uid);
         if (instance == nullptr) return A_Err_PARAMETER;
         // An effect's group is named as the instance; a parameter as itself.
         // No translation is modelled, so force_english changes nothing.
@@ -92,7 +70,7 @@ A_Err GetStreamName(AEGP_PluginID plugin_id, AEGP_StreamRefH stream, A_Boolean f
         if (target->IsGroup()) {
             name = instance->name;
         } else {
-            const Stream* param = ParamStreamBehind(host, stream, "AEGP_GetStreamName");
+            const Stream* param = ParamStreamOf(host, *target);
             if (param == nullptr) return A_Err_PARAMETER;
             name = param->name;
         }
@@ -103,23 +81,20 @@ A_Err GetStreamName(AEGP_PluginID plugin_id, AEGP_StreamRefH stream, A_Boolean f
             const A_UTF16Char unit = static_cast<A_UTF16Char>(name[i]);
             std::memcpy(bytes.data() + i * sizeof unit, &unit, sizeof unit);
         }
-        *namePH = host.references().NewMem(std::move(bytes));
+        *namePH = reinterpret_cast<AEGP_MemHandle>(host.memory().New(std::move(bytes)));
         return A_Err_NONE;
     });
 }
 
 A_Err GetStreamType(AEGP_StreamRefH stream, AEGP_StreamType* typeP) {
-    return Guarded("AEGP_GetStreamType", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_GetStreamType", ArgList(stream));
-        if (injected != A_Err_NONE) return injected;
-        const StreamTarget* target = StreamTargetBehind(host, stream, "AEGP_GetStreamType");
+    return Serve(Op::AEGP_GetStreamType, Args(stream), [&](ServiceContext& host) -> A_Err {
+        const StreamTarget* target = StreamTargetBehind(host, stream);
         if (typeP == nullptr || target == nullptr) return A_Err_PARAMETER;
         if (target->IsGroup()) {
             *typeP = AEGP_StreamType_NO_DATA;
             return A_Err_NONE;
         }
-        const Stream* param = ParamStreamBehind(host, stream, "AEGP_GetStreamType");
+        const Stream* param = ParamStreamOf(host, *target);
         if (param == nullptr) return A_Err_PARAMETER;
         *typeP = param->type;
         return A_Err_NONE;
@@ -128,62 +103,48 @@ A_Err GetStreamType(AEGP_StreamRefH stream, AEGP_StreamType* typeP) {
 
 A_Err GetNewStreamValue(AEGP_PluginID plugin_id, AEGP_StreamRefH stream, AEGP_LTimeMode mode,
                         const A_Time* timePT, A_Boolean pre_expression, AEGP_StreamValue2* valueP) {
-    return Guarded("AEGP_GetNewStreamValue", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter(
-            "AEGP_GetNewStreamValue",
-            timePT == nullptr
-                ? ArgList(plugin_id, stream, mode, "null", pre_expression)
-                : ArgList(plugin_id, stream, mode, timePT->value, timePT->scale, pre_expression));
-        if (injected != A_Err_NONE) return injected;
-        if (valueP == nullptr || !KnownPluginId(host, plugin_id, "AEGP_GetNewStreamValue")) {
-            return A_Err_PARAMETER;
-        }
-        const StreamTarget* target = StreamTargetBehind(host, stream, "AEGP_GetNewStreamValue");
-        if (target == nullptr) return A_Err_PARAMETER;
-        const Stream* param = ParamStreamBehind(host, stream, "AEGP_GetNewStreamValue");
-        // A group or a button carries no value to read.
-        if (param == nullptr || !param->HasValue()) return A_Err_PARAMETER;
-        const Layer* layer = host.project().FindLayer(target->layer_id);
-        const std::optional<double> seconds =
-            layer == nullptr ? std::nullopt : LayerSeconds(*layer, mode, timePT);
-        if (!seconds) return A_Err_PARAMETER;
-        valueP->streamH = stream;
-        valueP->val = param->ValueAt(*seconds, pre_expression != 0);
-        host.references().HandValue(valueP);
-        return A_Err_NONE;
-    });
+    return Serve(Op::AEGP_GetNewStreamValue, Args(plugin_id, stream, mode, timePT, pre_expression),
+                 [&](ServiceContext& host) -> A_Err {
+                     if (valueP == nullptr || !KnownPluginId(host, plugin_id)) return A_Err_PARAMETER;
+                     const StreamTarget* target = StreamTargetBehind(host, stream);
+                     if (target == nullptr) return A_Err_PARAMETER;
+                     const Stream* param = ParamStreamOf(host, *target);
+                     // A group or a button carries no value to read.
+                     if (param == nullptr || !param->HasValue()) return A_Err_PARAMETER;
+                     const Layer* layer = host.project().FindLayer(target->layer_id);
+                     const std::optional<double> seconds =
+                         layer == nullptr ? std::nullopt : LayerSeconds(*layer, mode, timePT);
+                     if (!seconds) return A_Err_PARAMETER;
+                     valueP->streamH = stream;
+                     valueP->val = param->ValueAt(*seconds, pre_expression != 0);
+                     host.references().HandValue(valueP);
+                     return A_Err_NONE;
+                 });
 }
 
 A_Err DisposeStreamValue(AEGP_StreamValue2* valueP) {
-    return Guarded("AEGP_DisposeStreamValue", [&]() -> A_Err {
-        Host& host = Host::Active();
-        // A failed disposal still disposes: the effect cannot retry it. The
-        // record is left as it is, so a second disposal is seen as one.
-        const A_Err injected = host.Enter("AEGP_DisposeStreamValue", ArgList(valueP));
-        const bool held = valueP != nullptr && host.references().DisposeValue(valueP);
-        if (valueP == nullptr) host.ledger().Violation("disposed of a null value record");
-        if (injected != A_Err_NONE) return injected;
-        return held ? A_Err_NONE : A_Err_PARAMETER;
+    // The record is left as it is, so a second disposal is seen as one.
+    return ServeRelease(Op::AEGP_DisposeStreamValue, Args(valueP), [&](ServiceContext& host, bool) {
+        if (valueP == nullptr) {
+            host.ledger().Violation("disposed of a null value record");
+            return A_Err_PARAMETER;
+        }
+        return host.references().DisposeValue(valueP) ? A_Err_NONE : A_Err_PARAMETER;
     });
 }
 
 A_Err SetStreamValue(AEGP_PluginID plugin_id, AEGP_StreamRefH stream, AEGP_StreamValue2* valueP) {
-    return Guarded("AEGP_SetStreamValue", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_SetStreamValue", ArgList(plugin_id, stream, valueP));
-        if (injected != A_Err_NONE) return injected;
-        if (valueP == nullptr || !KnownPluginId(host, plugin_id, "AEGP_SetStreamValue")) {
-            return A_Err_PARAMETER;
-        }
-        if (StreamTargetBehind(host, stream, "AEGP_SetStreamValue") == nullptr) return A_Err_PARAMETER;
-        Stream* param = ParamStreamBehind(host, stream, "AEGP_SetStreamValue");
+    return Serve(Op::AEGP_SetStreamValue, Args(plugin_id, stream, valueP), [&](ServiceContext& host) -> A_Err {
+        if (valueP == nullptr || !KnownPluginId(host, plugin_id)) return A_Err_PARAMETER;
+        const StreamTarget* target = StreamTargetBehind(host, stream);
+        if (target == nullptr) return A_Err_PARAMETER;
+        Stream* param = ParamStreamOf(host, *target);
         if (param == nullptr || !param->HasValue()) return A_Err_PARAMETER;
         // Assumed host behaviour: a record is written only to the stream it
         // was read from, and only a stream without keyframes takes a static
         // value (a keyframed one would not show it).
         if (valueP->streamH != stream) {
-            host.ledger().Violation("AEGP_SetStreamValue was given a record of another stream");
+            host.Misuse("was given a record of another stream");
             return A_Err_PARAMETER;
         }
         if (!param->keyframes.empty()) return A_Err_PARAMETER;

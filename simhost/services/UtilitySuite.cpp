@@ -1,5 +1,7 @@
 // "AEGP Utility Suite": registration of the effect, and undo groups.
-#include "Host.h"
+#include <string>
+
+#include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
@@ -7,10 +9,7 @@ namespace simhost {
 namespace {
 
 A_Err RegisterWithAEGP(AEGP_GlobalRefcon refcon, const A_char* name, AEGP_PluginID* plugin_id) {
-    return Guarded("AEGP_RegisterWithAEGP", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_RegisterWithAEGP", ArgList(refcon, name));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_RegisterWithAEGP, Args(refcon, name), [&](ServiceContext& host) -> A_Err {
         if (plugin_id == nullptr || name == nullptr) return A_Err_PARAMETER;
         *plugin_id = host.Register(name);
         return A_Err_NONE;
@@ -18,29 +17,22 @@ A_Err RegisterWithAEGP(AEGP_GlobalRefcon refcon, const A_char* name, AEGP_Plugin
 }
 
 A_Err StartUndoGroup(const A_char* undo_nameZ) {
-    return Guarded("AEGP_StartUndoGroup", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("AEGP_StartUndoGroup", ArgList(undo_nameZ));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::AEGP_StartUndoGroup, Args(undo_nameZ), [&](ServiceContext& host) -> A_Err {
         if (undo_nameZ == nullptr) return A_Err_PARAMETER;
         host.undo().Start(undo_nameZ, host.project());
-        host.ledger().Hand(Resource::UndoGroup, &host.undo(), undo_nameZ);
+        host.ledger().Hand(Resource::UndoGroup, &host.undo(), std::string("\"") + undo_nameZ + "\"");
         return A_Err_NONE;
     });
 }
 
 A_Err EndUndoGroup() {
-    return Guarded("AEGP_EndUndoGroup", [&]() -> A_Err {
-        Host& host = Host::Active();
-        // Like a disposal, a failed close still closes: the effect cannot
-        // close the group a second time.
-        const A_Err injected = host.Enter("AEGP_EndUndoGroup", "");
+    return ServeRelease(Op::AEGP_EndUndoGroup, Args(), [&](ServiceContext& host, bool) -> A_Err {
         if (!host.undo().End()) {
             host.ledger().Violation("closed an undo group that was not open");
             return A_Err_GENERIC;
         }
         host.ledger().Take(Resource::UndoGroup, &host.undo());
-        return injected;
+        return A_Err_NONE;
     });
 }
 

@@ -2,7 +2,7 @@
 // world, or a rectangle of it, into another.
 #include <cstring>
 
-#include "Host.h"
+#include "services/Serve.h"
 #include "render/PixelWorld.h"
 #include "services/Services.h"
 
@@ -22,10 +22,7 @@ unsigned char* PixelAt(const PF_EffectWorld& world, A_long x, A_long y, size_t p
 
 PF_Err CopyWorld(PF_ProgPtr effect_ref, PF_EffectWorld* src, PF_EffectWorld* dst, PF_Rect* src_r,
                  PF_Rect* dst_r) {
-    return Guarded("copy", [&]() -> A_Err {
-        Host& host = Host::Active();
-        const A_Err injected = host.Enter("copy", ArgList(effect_ref, src, dst, src_r, dst_r));
-        if (injected != A_Err_NONE) return injected;
+    return Serve(Op::copy, Args(effect_ref, src, dst, src_r, dst_r), [&](ServiceContext& host) -> A_Err {
         if (!host.KnowsEffect(effect_ref)) return PF_Err_BAD_CALLBACK_PARAM;
         const std::optional<PixelDepth> src_depth = host.worlds().DepthOf(src);
         const std::optional<PixelDepth> dst_depth = host.worlds().DepthOf(dst);

@@ -1,6 +1,5 @@
 #include "state/References.h"
 
-#include <sstream>
 #include <string>
 
 namespace simhost {
@@ -8,26 +7,29 @@ namespace simhost {
 namespace {
 
 std::string Describe(const StreamTarget& target) {
-    std::ostringstream out;
-    if (target.IsGroup()) {
-        out << "group of effect " << target.effect_uid;
-    } else {
-        out << "parameter " << target.param_index << " of effect " << target.effect_uid;
+    if (target.IsGroup()) return "group of effect " + std::to_string(target.effect_uid);
+    return "parameter " + std::to_string(target.param_index) + " of effect " + std::to_string(target.effect_uid);
+}
+
+// Gives back a reference of one of the maps; false (and a violation) for
+// one not held.
+template <class Target>
+bool Dispose(std::map<const void*, Target>& live, const void* reference, Resource kind, const char* what,
+             Ledger& ledger) {
+    if (live.erase(reference) == 0) {
+        ledger.Violation(std::string("disposed of ") + what + " the host does not hold out");
+        return false;
     }
-    return out.str();
+    return ledger.Take(kind, reference);
 }
 
 }  // namespace
 
-void** References::NewToken() {
-    tokens_.push_back(std::make_unique<void*>(nullptr));
-    return tokens_.back().get();
-}
-
 AEGP_EffectRefH References::NewEffect(EffectTarget target) {
-    void** token = NewToken();
+    const RefId id = tokens_.Name(RefKind::Effect);
+    void** token = tokens_.Issue(id);
     effects_[token] = target;
-    ledger_.Hand(Resource::EffectRef, token, "to effect " + std::to_string(target.effect_uid));
+    ledger_.Hand(Resource::EffectRef, token, id, "to effect " + std::to_string(target.effect_uid));
     return reinterpret_cast<AEGP_EffectRefH>(token);
 }
 
@@ -37,17 +39,14 @@ const EffectTarget* References::Effect(AEGP_EffectRefH effect) const {
 }
 
 bool References::DisposeEffect(AEGP_EffectRefH effect) {
-    if (effects_.erase(effect) == 0) {
-        ledger_.Violation("disposed of an effect reference the host does not hold out");
-        return false;
-    }
-    return ledger_.Take(Resource::EffectRef, effect);
+    return Dispose(effects_, effect, Resource::EffectRef, "an effect reference", ledger_);
 }
 
 AEGP_StreamRefH References::NewStream(StreamTarget target) {
-    void** token = NewToken();
+    const RefId id = tokens_.Name(RefKind::Stream);
+    void** token = tokens_.Issue(id);
     streams_[token] = target;
-    ledger_.Hand(Resource::StreamRef, token, Describe(target));
+    ledger_.Hand(Resource::StreamRef, token, id, Describe(target));
     return reinterpret_cast<AEGP_StreamRefH>(token);
 }
 
@@ -57,67 +56,15 @@ const StreamTarget* References::Stream(AEGP_StreamRefH stream) const {
 }
 
 bool References::DisposeStream(AEGP_StreamRefH stream) {
-    if (streams_.erase(stream) == 0) {
-        ledger_.Violation("disposed of a stream reference the host does not hold out");
-        return false;
-    }
-    return ledger_.Take(Resource::StreamRef, stream);
+    return Dispose(streams_, stream, Resource::StreamRef, "a stream reference", ledger_);
 }
 
 void References::HandValue(const AEGP_StreamValue2* record) {
-    ledger_.Hand(Resource::StreamValue, record, "read from a stream");
+    ledger_.Hand(Resource::StreamValue, record, tokens_.Name(RefKind::Value));
 }
 
 bool References::DisposeValue(const AEGP_StreamValue2* record) {
     return ledger_.Take(Resource::StreamValue, record);
-}
-
-AEGP_MemHandle References::NewMem(std::vector<unsigned char> bytes) {
-    void** token = NewToken();
-    const std::size_t size = bytes.size();
-    mems_[token].bytes = std::move(bytes);
-    ledger_.Hand(Resource::MemHandle, token, "of " + std::to_string(size) + " bytes");
-    return reinterpret_cast<AEGP_MemHandle>(token);
-}
-
-bool References::MemExists(AEGP_MemHandle mem) const { return mems_.count(mem) != 0; }
-
-void* References::LockMem(AEGP_MemHandle mem) {
-    auto found = mems_.find(mem);
-    if (found == mems_.end()) return nullptr;
-    ++found->second.locks;
-    ledger_.Hand(Resource::MemLock, mem, "lock");
-    return found->second.bytes.data();
-}
-
-bool References::UnlockMem(AEGP_MemHandle mem) {
-    auto found = mems_.find(mem);
-    if (found == mems_.end() || found->second.locks == 0) return false;
-    --found->second.locks;
-    return ledger_.Take(Resource::MemLock, mem);
-}
-
-bool References::FreeMem(AEGP_MemHandle mem) {
-    auto found = mems_.find(mem);
-    if (found == mems_.end()) {
-        ledger_.Violation("freed a memory handle the host does not hold out");
-        return false;
-    }
-    if (found->second.locks > 0) ledger_.Violation("freed a locked memory handle");
-    for (int i = 0; i < found->second.locks; ++i) ledger_.Take(Resource::MemLock, mem);
-    mems_.erase(found);
-    return ledger_.Take(Resource::MemHandle, mem);
-}
-
-std::optional<AEGP_MemSize> References::MemSize(AEGP_MemHandle mem) const {
-    auto found = mems_.find(mem);
-    if (found == mems_.end()) return std::nullopt;
-    return static_cast<AEGP_MemSize>(found->second.bytes.size());
-}
-
-std::vector<unsigned char> References::MemBytes(AEGP_MemHandle mem) const {
-    auto found = mems_.find(mem);
-    return found == mems_.end() ? std::vector<unsigned char>{} : found->second.bytes;
 }
 
 }  // namespace simhost

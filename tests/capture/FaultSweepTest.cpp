@@ -6,6 +6,8 @@
 #include <functional>
 #include <iostream>
 #include <set>
+#include <sstream>
+#include <utility>
 
 #include "capture/CaptureFixture.h"
 
@@ -59,7 +61,9 @@ TEST(FaultSweep, EveryHostCallFailingInTurn) {
         for (size_t i = 0; i < calls.size(); ++i) {
             if (!calls[i].failable) continue;
             ++fault_points;
-            SCOPED_TRACE("call " + std::to_string(i + 1) + ": " + calls[i].op + "(" + calls[i].args + ")");
+            std::ostringstream call;
+            call << "call " << i + 1 << ": " << calls[i];
+            SCOPED_TRACE(call.str());
             CaptureHost capture;
             scenario.setup(capture);
             const std::string before = capture.Dump();
@@ -85,23 +89,21 @@ TEST(FaultSweep, EverySuiteRefusedInTurn) {
     size_t refusals = 0;
     for (const Scenario& scenario : kScenarios) {
         SCOPED_TRACE(scenario.name);
-        std::set<std::string> suites;
+        std::set<std::pair<std::string, int>> suites;
         {
             CaptureHost baseline;
             scenario.setup(baseline);
             ASSERT_EQ(baseline.host.UserChangedParam(1), PF_Err_NONE);
             for (const simhost::HostCall& call : baseline.host.trace().Calls()) {
-                if (call.op == "AcquireSuite") suites.insert(call.args);
+                if (call.op == "AcquireSuite") {
+                    suites.insert({call.args.at(0).AsText(), static_cast<int>(call.args.at(1).AsInteger())});
+                }
             }
         }
         EXPECT_GE(suites.size(), 8u);
-        for (const std::string& suite : suites) {
+        for (const auto& [name, version] : suites) {
             ++refusals;
-            SCOPED_TRACE(suite);
-            // The trace shows `"Name", version`.
-            const size_t comma = suite.rfind(", ");
-            const std::string name = suite.substr(1, comma - 2);
-            const int version = std::stoi(suite.substr(comma + 2));
+            SCOPED_TRACE(name + " " + std::to_string(version));
             CaptureHost capture;
             scenario.setup(capture);
             const std::string before = capture.Dump();

@@ -33,7 +33,8 @@ TEST(Dispatch, AboutShowsNameVersionAndCopyright) {
     EXPECT_EQ(host.OutData().out_flags, 0);
     ASSERT_EQ(host.trace().Size(), 1u);
     EXPECT_EQ(host.trace().Calls()[0].op, "sprintf");
-    EXPECT_EQ(host.trace().Calls()[0].args, "\"%s, v%d.%d.%d\r%s\"");
+    EXPECT_EQ(host.trace().Calls()[0].args,
+              std::vector<simhost::TraceArg>{simhost::TraceArg::Text("%s, v%d.%d.%d\r%s")});
 }
 
 TEST(Dispatch, CommandsWithoutHandlersAcquireNoSuite) {

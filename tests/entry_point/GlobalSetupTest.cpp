@@ -8,6 +8,8 @@ namespace {
 
 using simhost::Host;
 using simhost::Resource;
+using simhost::TraceArg;
+using Args = std::vector<TraceArg>;
 
 constexpr A_long kHostOutFlags = 0x1 | 0x40;     // bits the host had already set
 constexpr A_long kHostOutFlags2 = 0x10 | 0x8000;
@@ -52,13 +54,15 @@ TEST_F(GlobalSetup, CallsTheHostInOrder) {
         "AcquireSuite",       "host_new_handle",       "host_lock_handle", "AcquireSuite",
         "AEGP_RegisterWithAEGP", "host_unlock_handle", "ReleaseSuite",     "ReleaseSuite"};
     EXPECT_EQ(host.trace().Ops(), expected) << host.trace().Describe();
-    EXPECT_EQ(host.trace().Calls()[0].args, "\"PF Handle Suite\", 2");
-    EXPECT_EQ(host.trace().Calls()[1].args, "4");
-    EXPECT_EQ(host.trace().Calls()[3].args, "\"AEGP Utility Suite\", 7");
-    EXPECT_EQ(host.trace().Calls()[4].args, "null, \"Error!\"");
+    const Args handle_suite = {TraceArg::Text("PF Handle Suite"), TraceArg::Integer(2)};
+    const Args utility_suite = {TraceArg::Text("AEGP Utility Suite"), TraceArg::Integer(7)};
+    EXPECT_EQ(host.trace().Calls()[0].args, handle_suite);
+    EXPECT_EQ(host.trace().Calls()[1].args, Args{TraceArg::Integer(4)});
+    EXPECT_EQ(host.trace().Calls()[3].args, utility_suite);
+    EXPECT_EQ(host.trace().Calls()[4].args, (Args{TraceArg::Null(), TraceArg::Text("Error!")}));
     // The release pass visits the Utility suite before the Handle suite.
-    EXPECT_EQ(host.trace().Calls()[6].args, "\"AEGP Utility Suite\", 7");
-    EXPECT_EQ(host.trace().Calls()[7].args, "\"PF Handle Suite\", 2");
+    EXPECT_EQ(host.trace().Calls()[6].args, utility_suite);
+    EXPECT_EQ(host.trace().Calls()[7].args, handle_suite);
 }
 
 TEST_F(GlobalSetup, RefusedHandleReturnsInternalStructDamaged) {
@@ -123,7 +127,8 @@ TEST_F(GlobalSetup, SetdownFreesTheBlockOnce) {
     PF_Handle block = host.GlobalData();
     EXPECT_EQ(host.GlobalSetdown(), PF_Err_NONE);
     EXPECT_EQ(host.trace().Count("host_dispose_handle"), 1u);
-    EXPECT_EQ(host.trace().Calls()[1].args, simhost::ArgList(block));
+    ASSERT_TRUE(host.IdOf(block).has_value());
+    EXPECT_EQ(host.trace().Calls()[1].args, Args{TraceArg::Ref(*host.IdOf(block))});
     EXPECT_FALSE(host.handles().Exists(block));
     ExpectNothingHeld();
 }

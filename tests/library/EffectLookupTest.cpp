@@ -49,7 +49,10 @@ TEST_F(GetEffectKeyTest, WalksTheHostsOrderAndStopsAtTheMatch) {
                           "AEGP_GetEffectMatchName",     "AEGP_GetNextInstalledEffect",
                           "AEGP_GetEffectMatchName"};
     EXPECT_EQ(HostOps(), expected) << host.trace().Describe();
-    EXPECT_EQ(ArgsOf("AEGP_GetNextInstalledEffect"), (Ops{"0", "11"}));
+    const auto walked = ArgsOf("AEGP_GetNextInstalledEffect");
+    ASSERT_EQ(walked.size(), 2u);
+    EXPECT_EQ(walked[0].at(0), simhost::TraceArg::Integer(0));
+    EXPECT_EQ(walked[1].at(0), simhost::TraceArg::Integer(11));
 }
 
 TEST_F(GetEffectKeyTest, FirstOfTwoEqualMatchNamesWins) {
@@ -119,11 +122,10 @@ TEST_F(SetEffectNameTest, RenamesTheInstanceThroughItsGroupAndDisposesBothStream
     const Ops expected = {"AEGP_GetNewEffectStreamByIndex", "AEGP_GetNewParentStreamRef",
                           "AEGP_SetStreamName", "AEGP_DisposeStream", "AEGP_DisposeStream"};
     EXPECT_EQ(HostOps(), expected) << host.trace().Describe();
-    EXPECT_TRUE(ArgsOf("AEGP_GetNewEffectStreamByIndex").front().find(", 1") !=
-                std::string::npos);
+    EXPECT_EQ(ArgsOf("AEGP_GetNewEffectStreamByIndex").front().at(2), simhost::TraceArg::Integer(1));
     // The parameter stream goes first, the renamed group last.
-    const std::string group = ArgsOf("AEGP_SetStreamName").front();
-    EXPECT_EQ(group.substr(0, group.find(',')), ArgsOf("AEGP_DisposeStream").back());
+    const simhost::TraceArg group = ArgsOf("AEGP_SetStreamName").front().at(0);
+    EXPECT_EQ(group, ArgsOf("AEGP_DisposeStream").back().at(0));
     ExpectNothingHeld();
 }
 

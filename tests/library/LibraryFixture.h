@@ -90,11 +90,9 @@ protected:
         return ops;
     }
     // The arguments of every call of `op` in the last command.
-    std::vector<std::string> ArgsOf(const std::string& op) const {
-        std::vector<std::string> args;
-        for (const simhost::HostCall& call : host.trace().Calls()) {
-            if (call.op == op) args.push_back(call.args);
-        }
+    std::vector<std::vector<simhost::TraceArg>> ArgsOf(const std::string& op) const {
+        std::vector<std::vector<simhost::TraceArg>> args;
+        for (const simhost::HostCall& call : host.trace().CallsOf(op)) args.push_back(call.args);
         return args;
     }
 

@@ -84,8 +84,11 @@ TYPED_TEST(ValueAccessTest, SetterWritesTheValueUnchangedAndGetterReadsItBack) {
                          "AEGP_SetStreamValue", "AEGP_DisposeStreamValue", "AEGP_DisposeStream"};
     EXPECT_EQ(this->HostOps(), written) << this->host.trace().Describe();
     // Layer time, at the time given, after expressions.
-    EXPECT_NE(this->ArgsOf("AEGP_GetNewStreamValue").front().find(", 0, 15, 30, 0"),
-              std::string::npos);
+    const std::vector<simhost::TraceArg> asked = this->ArgsOf("AEGP_GetNewStreamValue").front();
+    ASSERT_EQ(asked.size(), 5u);
+    EXPECT_EQ(asked[2], simhost::TraceArg::Integer(AEGP_LTimeMode_LayerTime));
+    EXPECT_EQ(asked[3], simhost::TraceArg::Time(kHalfSecond));
+    EXPECT_EQ(asked[4], simhost::TraceArg::Integer(0));
     this->ExpectNothingHeld();
 
     typename Kind::Value read{};
@@ -214,11 +217,9 @@ protected:
             return DeleteAllKeyframes(in_data, plugin_id, effect, 1);
         });
     }
-    std::vector<std::string> DeletedIndexes() const {
-        std::vector<std::string> indexes;
-        for (const std::string& args : ArgsOf("AEGP_DeleteKeyframe")) {
-            indexes.push_back(args.substr(args.rfind(' ') + 1));
-        }
+    std::vector<long long> DeletedIndexes() const {
+        std::vector<long long> indexes;
+        for (const auto& args : ArgsOf("AEGP_DeleteKeyframe")) indexes.push_back(args.at(1).AsInteger());
         return indexes;
     }
     int slider;
@@ -228,7 +229,7 @@ TEST_F(DeleteAllKeyframesTest, DeletesFromTheLastKeyframeToTheFirst) {
     AddKeys(3);
     EXPECT_EQ(Delete(), A_Err_NONE);
     EXPECT_TRUE(Param(slider, 1).keyframes.empty());
-    EXPECT_EQ(DeletedIndexes(), (Ops{"2", "1", "0"}));
+    EXPECT_EQ(DeletedIndexes(), (std::vector<long long>{2, 1, 0}));
     EXPECT_EQ(HostOps().back(), "AEGP_DisposeStream");
     ExpectNothingHeld();
 }
@@ -245,12 +246,12 @@ TEST_F(DeleteAllKeyframesTest, AFailureStopsTheDeletionsAndTheStreamIsStillDispo
         const char* what;
         const char* op;
         int nth;
-        Ops deleted;
+        std::vector<long long> deleted;
         size_t keys_left;
     };
     const Case cases[] = {
         {"count query", "AEGP_GetStreamNumKFs", 1, {}, 3},
-        {"deletion at index 1 of 3", "AEGP_DeleteKeyframe", 2, {"2", "1"}, 2},
+        {"deletion at index 1 of 3", "AEGP_DeleteKeyframe", 2, {2, 1}, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

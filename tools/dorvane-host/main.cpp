@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
     try {
         simhost::Host host(plugin);
         std::cout << "Loaded " << plugin << "\n";
+        if (show_trace) host.PrintTraceTo(&std::cout);
 
         if (PF_Err err = host.About()) return Fail("About", err);
         std::cout << "About:          " << Printable(host.OutData().return_msg) << "\n";
@@ -87,7 +88,6 @@ int main(int argc, char** argv) {
                   << "Out flags 2:    " << Hex(static_cast<unsigned long>(setup.out_flags2)) << "\n"
                   << "Registered as:  \"" << host.Registrations().back() << "\", plug-in id "
                   << host.LastPluginId() << "\n";
-        if (show_trace) std::cout << host.trace().Describe();
 
         if (PF_Err err = host.ParamsSetup()) return Fail("Parameter set-up", err);
         for (const simhost::AddedParam& param : host.Params()) {
@@ -104,7 +104,6 @@ int main(int argc, char** argv) {
         if (PF_Err err = host.UserChangedParam(1)) return Fail("Create Controls", err);
         std::cout << "Create Controls: " << host.trace().Size() << " host calls, undo step \""
                   << host.undo().Steps().back().label << "\"\n";
-        if (show_trace) std::cout << host.trace().Describe();
         PrintControls(host);
         std::cout << "\n";
 
