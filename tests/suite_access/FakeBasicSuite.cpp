@@ -7,9 +7,14 @@
 
 namespace {
 
-// The basic suite's functions carry no context, so the fake in use is found
-// here; tests make one at a time.
-FakeBasicSuite* current = nullptr;
+// The basic suite's functions carry no context: the fake in use is the
+// active one, and tests make one at a time.
+FakeBasicSuite* TheFake() { return simhost::ActiveScope<FakeBasicSuite>::Current(); }
+
+FakeBasicSuite* OnlyOne(FakeBasicSuite* fake) {
+    if (TheFake() != nullptr) throw std::logic_error("one FakeBasicSuite at a time");
+    return fake;
+}
 
 int FakeSprintf(A_char* buffer, const A_char* format, ...) {
     va_list args;
@@ -21,15 +26,11 @@ int FakeSprintf(A_char* buffer, const A_char* format, ...) {
 
 }  // namespace
 
-FakeBasicSuite::FakeBasicSuite() {
-    if (current != nullptr) throw std::logic_error("one FakeBasicSuite at a time");
-    current = this;
+FakeBasicSuite::FakeBasicSuite() : active_(OnlyOne(this)) {
     table_.AcquireSuite = Acquire;
     table_.ReleaseSuite = Release;
     utils.ansi.sprintf = FakeSprintf;
 }
-
-FakeBasicSuite::~FakeBasicSuite() { current = nullptr; }
 
 int FakeBasicSuite::Acquisitions() const {
     return static_cast<int>(std::count_if(calls_.begin(), calls_.end(),
@@ -53,6 +54,7 @@ const void* FakeBasicSuite::TableFor(const std::string& name, int version) {
 }
 
 SPErr FakeBasicSuite::Acquire(const char* name, std::int32_t version, const void** suite) {
+    FakeBasicSuite* current = TheFake();
     current->calls_.push_back({"acquire", name, version});
     const int nth = current->Acquisitions();
     if (current->refuse_nth_.count(nth) != 0 || current->refused_names_.count(name) != 0) {
@@ -64,6 +66,6 @@ SPErr FakeBasicSuite::Acquire(const char* name, std::int32_t version, const void
 }
 
 SPErr FakeBasicSuite::Release(const char* name, std::int32_t version) {
-    current->calls_.push_back({"release", name, version});
+    TheFake()->calls_.push_back({"release", name, version});
     return kSPNoError;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AE_Effect.h"
+#include "services/ActiveScope.h"
 
 struct SuiteCall {
     std::string op;  // "acquire" or "release"
@@ -20,7 +21,6 @@ struct SuiteCall {
 class FakeBasicSuite {
 public:
     FakeBasicSuite();
-    ~FakeBasicSuite();
     FakeBasicSuite(const FakeBasicSuite&) = delete;
     FakeBasicSuite& operator=(const FakeBasicSuite&) = delete;
 
@@ -49,6 +49,7 @@ private:
     static SPErr Acquire(const char* name, std::int32_t version, const void** suite);
     static SPErr Release(const char* name, std::int32_t version);
 
+    simhost::ActiveScope<FakeBasicSuite> active_;
     SPBasicSuite table_{};
     std::vector<SuiteCall> calls_;
     std::set<int> refuse_nth_;
