@@ -1,7 +1,7 @@
 // The keyframe-batch operations of "AEGP Keyframe Suite": keyframes are
 // collected per stream and reach it only when the batch ends with "add".
-#include <cmath>
-
+#include "project/LayerTime.h"
+#include "services/ReferenceLookup.h"
 #include "services/Serve.h"
 #include "services/Services.h"
 
@@ -24,18 +24,13 @@ A_Err AddKeyframes(AEGP_AddKeyframesInfoH akH, AEGP_LTimeMode time_mode, const A
         if (batch == nullptr || timePT == nullptr || key_indexPL == nullptr || timePT->scale == 0) {
             return A_Err_PARAMETER;
         }
-        // Batches are kept in composition time; layer times are carried over
-        // through the layer's offset.
-        A_Time comp_time = *timePT;
-        if (time_mode == AEGP_LTimeMode_LayerTime) {
-            const Layer* layer = host.project().FindLayer(batch->stream.layer_id);
-            if (layer == nullptr || layer->offset.scale == 0) return A_Err_STRUCT;
-            comp_time.value += static_cast<A_long>(static_cast<long long>(layer->offset.value) * timePT->scale /
-                                                    layer->offset.scale);
-        } else if (time_mode != AEGP_LTimeMode_CompTime) {
-            return A_Err_PARAMETER;
-        }
-        batch->keys.push_back({comp_time, false, {}});
+        if (time_mode != AEGP_LTimeMode_LayerTime && time_mode != AEGP_LTimeMode_CompTime) return A_Err_PARAMETER;
+        // Keys are kept in layer time, as the stream keeps them.
+        const Layer* layer = host.project().FindLayer(batch->stream.layer_id);
+        if (layer == nullptr || layer->offset.scale == 0) return A_Err_STRUCT;
+        const std::optional<double> layer_seconds = LayerSeconds(*layer, *timePT, time_mode);
+        if (!layer_seconds) return A_Err_PARAMETER;
+        batch->keys.push_back({*layer_seconds, false, {}});
         *key_indexPL = static_cast<A_long>(batch->keys.size() - 1);
         return A_Err_NONE;
     });
@@ -61,20 +56,13 @@ A_Err EndAddKeyframes(A_Boolean addB, AEGP_AddKeyframesInfoH akH) {
         std::unique_ptr<KeyframeBatches::Batch> batch = host.batches().End(akH);
         if (batch == nullptr) return A_Err_PARAMETER;
         if (failing || !addB) return A_Err_NONE;
-        EffectInstance* effect = host.project().FindEffect(batch->stream.layer_id, batch->stream.effect_uid);
-        const Layer* layer = host.project().FindLayer(batch->stream.layer_id);
-        if (effect == nullptr || layer == nullptr || batch->stream.param_index < 0 ||
-            static_cast<size_t>(batch->stream.param_index) >= effect->params.size()) {
-            return A_Err_STRUCT;
-        }
-        Stream& stream = effect->params[static_cast<size_t>(batch->stream.param_index)];
-        const double offset = Seconds(layer->offset);
+        Stream* stream = ParamStreamOf(host, batch->stream);
+        if (stream == nullptr) return A_Err_STRUCT;
         for (const KeyframeBatches::Key& key : batch->keys) {
             // A key that was added but never given a value takes the stream's
             // value at that time, as the host does.
-            const double layer_seconds = Seconds(key.comp_time) - offset;
-            const AEGP_StreamVal2 value = key.has_value ? key.value : stream.ValueAt(layer_seconds, true);
-            stream.SetKeyframe(layer_seconds, value);
+            const AEGP_StreamVal2 value = key.has_value ? key.value : stream->ValueAt(key.layer_seconds, true);
+            stream->SetKeyframe(key.layer_seconds, value);
         }
         return A_Err_NONE;
     });

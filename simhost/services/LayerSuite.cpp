@@ -1,23 +1,11 @@
 // "AEGP Layer Suite": a layer's composition and its span in time.
+#include "project/LayerTime.h"
 #include "services/Serve.h"
 #include "services/Services.h"
 
 namespace simhost {
 
 namespace {
-
-// A time given in composition time, as the caller's mode asks for it.
-bool InMode(const Layer& layer, AEGP_LTimeMode mode, const A_Time& comp_time, A_Time& out) {
-    if (mode == AEGP_LTimeMode_CompTime) {
-        out = comp_time;
-        return true;
-    }
-    if (mode != AEGP_LTimeMode_LayerTime || comp_time.scale == 0 || layer.offset.scale == 0) return false;
-    const long long offset =
-        static_cast<long long>(layer.offset.value) * comp_time.scale / layer.offset.scale;
-    out = {static_cast<A_long>(comp_time.value - offset), comp_time.scale};
-    return true;
-}
 
 A_Err GetLayerParentComp(AEGP_LayerH layerH, AEGP_CompH* compPH) {
     return Serve(Op::AEGP_GetLayerParentComp, Args(layerH), [&](ServiceContext& host) -> A_Err {
@@ -31,7 +19,11 @@ A_Err GetLayerInPoint(AEGP_LayerH layerH, AEGP_LTimeMode time_mode, A_Time* in_p
     return Serve(Op::AEGP_GetLayerInPoint, Args(layerH, time_mode), [&](ServiceContext& host) -> A_Err {
         const Layer* layer = host.LayerFromHandle(layerH);
         if (in_pointPT == nullptr || layer == nullptr) return A_Err_PARAMETER;
-        return InMode(*layer, time_mode, layer->in_point, *in_pointPT) ? A_Err_NONE : A_Err_PARAMETER;
+        const std::optional<A_Time> in_point =
+            ConvertTime(*layer, layer->in_point, AEGP_LTimeMode_CompTime, time_mode);
+        if (!in_point) return A_Err_PARAMETER;
+        *in_pointPT = *in_point;
+        return A_Err_NONE;
     });
 }
 

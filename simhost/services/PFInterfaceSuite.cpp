@@ -1,7 +1,6 @@
 // "AEGP PF Interface Suite": what the host knows about the effect it is
 // talking to, its layer, its time and the camera that sees it.
-#include <cstdint>
-
+#include "project/LayerTime.h"
 #include "services/Serve.h"
 #include "services/Services.h"
 
@@ -26,12 +25,10 @@ A_Err ConvertEffectToCompTime(PF_ProgPtr effect_ref, A_long what_timeL, A_u_long
                      }
                      const Layer* layer = host.project().FindLayer(host.Instance().layer_id);
                      if (layer == nullptr || layer->offset.scale == 0) return A_Err_STRUCT;
-                     // The layer's offset, carried into the caller's scale.
-                     const long long offset =
-                         static_cast<long long>(layer->offset.value) * time_scaleLu / layer->offset.scale;
-                     const long long value = what_timeL + offset;
-                     if (value < INT32_MIN || value > INT32_MAX) return A_Err_PARAMETER;
-                     *comp_timePT = {static_cast<A_long>(value), time_scaleLu};
+                     const std::optional<A_Time> comp_time = ConvertTime(
+                         *layer, {what_timeL, time_scaleLu}, AEGP_LTimeMode_LayerTime, AEGP_LTimeMode_CompTime);
+                     if (!comp_time) return A_Err_PARAMETER;
+                     *comp_timePT = *comp_time;
                      return A_Err_NONE;
                  });
 }

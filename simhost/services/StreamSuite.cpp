@@ -3,6 +3,7 @@
 #include <cstring>
 #include <optional>
 
+#include "project/LayerTime.h"
 #include "services/ReferenceLookup.h"
 #include "services/Serve.h"
 #include "services/Services.h"
@@ -10,19 +11,6 @@
 namespace simhost {
 
 namespace {
-
-// Layer seconds for a time in either of the host's time modes; nothing for
-// a time the host cannot read.
-std::optional<double> LayerSeconds(const Layer& layer, AEGP_LTimeMode mode, const A_Time* time) {
-    if (time == nullptr || time->scale == 0) return std::nullopt;
-    const double seconds = static_cast<double>(time->value) / time->scale;
-    if (mode == AEGP_LTimeMode_LayerTime) return seconds;
-    if (mode == AEGP_LTimeMode_CompTime) {
-        if (layer.offset.scale == 0) return std::nullopt;
-        return seconds - static_cast<double>(layer.offset.value) / layer.offset.scale;
-    }
-    return std::nullopt;
-}
 
 A_Err GetEffectNumParamStreams(AEGP_EffectRefH effect, A_long* countPL) {
     return Serve(Op::AEGP_GetEffectNumParamStreams, Args(effect), [&](ServiceContext& host) -> A_Err {
@@ -113,7 +101,7 @@ A_Err GetNewStreamValue(AEGP_PluginID plugin_id, AEGP_StreamRefH stream, AEGP_LT
                      if (param == nullptr || !param->HasValue()) return A_Err_PARAMETER;
                      const Layer* layer = host.project().FindLayer(target->layer_id);
                      const std::optional<double> seconds =
-                         layer == nullptr ? std::nullopt : LayerSeconds(*layer, mode, timePT);
+                         layer == nullptr || timePT == nullptr ? std::nullopt : LayerSeconds(*layer, *timePT, mode);
                      if (!seconds) return A_Err_PARAMETER;
                      valueP->streamH = stream;
                      valueP->val = param->ValueAt(*seconds, pre_expression != 0);

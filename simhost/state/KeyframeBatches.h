@@ -17,7 +17,7 @@ namespace simhost {
 class KeyframeBatches {
 public:
     struct Key {
-        A_Time comp_time;
+        double layer_seconds;
         bool has_value = false;
         AEGP_StreamVal2 value{};
     };
