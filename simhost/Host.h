@@ -84,6 +84,7 @@ public:
 
     // The project the effect works on, and where the effect sits in it.
     Project& project() { return context_.project(); }
+    const Project& project() const { return context_.project(); }
     EffectLocation& Instance() { return context_.Instance(); }
     UndoHistory& undo() { return context_.undo(); }
     KeyframeBatches& batches() { return context_.batches(); }

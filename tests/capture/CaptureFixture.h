@@ -9,6 +9,8 @@
 
 #include "Host.h"
 #include "project/DemoScene.h"
+#include "support/EffectKeys.h"
+#include "support/NothingHeld.h"
 #include "support/ProjectDump.h"
 
 struct ControlSpec {
@@ -38,12 +40,7 @@ public:
 
     simhost::Layer& TheLayer() { return *host.project().FindLayer(host.Instance().layer_id); }
 
-    AEGP_InstalledEffectKey KeyOf(const std::string& match_name) const {
-        for (const simhost::InstalledEffect& effect : const_cast<simhost::Host&>(host).project().installed) {
-            if (effect.match_name == match_name) return effect.key;
-        }
-        return 0;
-    }
+    AEGP_InstalledEffectKey KeyOf(const std::string& match_name) { return ::KeyOf(host.project(), match_name); }
 
     // Adds an effect of this kind under this name to the end of the layer.
     simhost::EffectInstance& AddEffect(const std::string& match_name, const std::u16string& name) {
@@ -63,13 +60,6 @@ public:
     }
 
     std::string Dump() { return DumpProject(host.project()); }
-
-    // Nothing held, nothing misused, no undo group left open.
-    void ExpectClean() {
-        EXPECT_TRUE(host.ledger().Empty()) << host.ledger().Report();
-        EXPECT_TRUE(host.ledger().Violations().empty()) << host.ledger().Report();
-        EXPECT_FALSE(host.undo().IsOpen());
-    }
 
     simhost::Host host;
 };

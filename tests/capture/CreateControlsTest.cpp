@@ -63,7 +63,7 @@ TEST(CreateControls, FreshLayerGetsSixRecordedControlsAsOneUndoStep) {
     EXPECT_EQ(capture.host.trace().Count("AEGP_GetEffectCameraMatrix"), 301u);
     EXPECT_EQ(capture.host.trace().Count("AEGP_AddKeyframes"), 5u * 300u);
     EXPECT_EQ(capture.host.trace().Count("AEGP_EndAddKeyframes"), 5u);
-    capture.ExpectClean();
+    EXPECT_TRUE(NothingHeld(capture.host));
 
     ASSERT_EQ(capture.host.undo().Steps().size(), 1u);
     EXPECT_EQ(capture.host.Undo(), std::optional<std::string>(kUndoLabel));
@@ -82,7 +82,7 @@ TEST(CreateControls, SecondPressReusesTheControls) {
     ExpectRecordedCamera(capture, 5.005);
     EXPECT_EQ(capture.host.trace().Count("AEGP_ApplyEffect"), 0u);
     EXPECT_EQ(capture.host.trace().Count("AEGP_DeleteKeyframe"), 5u * 300u);
-    capture.ExpectClean();
+    EXPECT_TRUE(NothingHeld(capture.host));
     EXPECT_EQ(capture.host.Undo(), std::optional<std::string>(kUndoLabel));
     EXPECT_EQ(capture.Dump(), after_first);
 }
@@ -106,7 +106,7 @@ TEST(CreateControls, ClaimsOnlyExactKindAndNameFirstInstanceWins) {
                                                     capture.TheLayer().effects.end());
 
     ASSERT_EQ(capture.host.UserChangedParam(1), PF_Err_NONE);
-    capture.ExpectClean();
+    EXPECT_TRUE(NothingHeld(capture.host));
 
     const auto fovs = capture.Find("ADBE Slider Control", "Camera_Fov");
     ASSERT_EQ(fovs.size(), 2u);
@@ -145,7 +145,7 @@ TEST(CreateControls, OtherParameterChangesTouchNothing) {
     EXPECT_EQ(capture.host.trace().Count("AEGP_StartUndoGroup"), 0u);
     EXPECT_TRUE(capture.host.undo().Steps().empty());
     EXPECT_EQ(capture.Dump(), before);
-    capture.ExpectClean();
+    EXPECT_TRUE(NothingHeld(capture.host));
 }
 
 TEST(CreateControls, HostWithoutPoint3DControl) {
@@ -164,7 +164,7 @@ TEST(CreateControls, HostWithoutPoint3DControl) {
     EXPECT_EQ(layer.effects[1].name, u"Camera_Fov");
     EXPECT_EQ(layer.effects[2].name, u"Camera_Aspect");
     EXPECT_EQ(layer.effects[1].flags & AEGP_EffectFlags_ACTIVE, AEGP_EffectFlags_ACTIVE);  // not switched off
-    capture.ExpectClean();
+    EXPECT_TRUE(NothingHeld(capture.host));
     EXPECT_EQ(capture.host.Undo(), std::optional<std::string>(kUndoLabel));
     EXPECT_EQ(capture.Dump(), before);
 }
@@ -185,7 +185,7 @@ TEST(CreateControls, ZeroFrameDurationIsRefusedNotLooped) {
     const std::string before = capture.Dump();
     capture.host.project().comp.frame_duration = {0, 30000};
     EXPECT_EQ(capture.host.UserChangedParam(1), PF_Err_INTERNAL_STRUCT_DAMAGED);
-    capture.ExpectClean();
+    EXPECT_TRUE(NothingHeld(capture.host));
     EXPECT_EQ(capture.host.trace().Count("AEGP_EndAddKeyframes"), 5u);  // each batch ended, none added
     for (size_t i = 1; i < capture.TheLayer().effects.size(); ++i) {
         EXPECT_TRUE(capture.TheLayer().effects[i].params[1].keyframes.empty());
@@ -203,7 +203,7 @@ TEST(CreateControls, ZeroDurationCommitsEmptyBatchesAndStillWritesAspect) {
     EXPECT_EQ(capture.host.trace().Count("AEGP_EndAddKeyframes"), 5u);
     EXPECT_DOUBLE_EQ(capture.TheLayer().effects[2].params[1].value.one_d, 1920.0 / 1080.0);
     for (size_t i = 1; i < 7; ++i) EXPECT_TRUE(capture.TheLayer().effects[i].params[1].keyframes.empty());
-    capture.ExpectClean();
+    EXPECT_TRUE(NothingHeld(capture.host));
 }
 
 }  // namespace

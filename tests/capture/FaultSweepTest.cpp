@@ -40,7 +40,7 @@ const Scenario kScenarios[] = {
 // After a failed press: nothing held, at most one new undo step, and undoing
 // it leaves the project as it was.
 void ExpectRecovered(CaptureHost& capture, const std::string& before, size_t steps_before) {
-    capture.ExpectClean();
+    EXPECT_TRUE(NothingHeld(capture.host));
     const size_t steps = capture.host.undo().Steps().size();
     EXPECT_LE(steps, steps_before + 1);
     if (steps > steps_before) capture.host.Undo();

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "Host.h"
+#include "support/NothingHeld.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ TEST(Dispatch, UnlistedSelectorsTouchNothing) {
         EXPECT_EQ(std::memcmp(&host.OutData(), &host.OutTemplate(), sizeof(PF_OutData)), 0);
         EXPECT_EQ(host.trace().Size(), 0u);
     }
-    EXPECT_TRUE(host.ledger().Empty()) << host.ledger().Report();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST(Dispatch, AboutShowsNameVersionAndCopyright) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "Host.h"
+#include "support/NothingHeld.h"
 
 namespace {
 
@@ -25,11 +26,6 @@ protected:
         EXPECT_EQ(host.OutData().out_flags, kHostOutFlags | 0x02000000);
         EXPECT_EQ(host.OutData().out_flags2, kHostOutFlags2 | 0x00001400);
     }
-    void ExpectNothingHeld() {
-        EXPECT_TRUE(host.ledger().Empty()) << host.ledger().Report();
-        EXPECT_TRUE(host.ledger().Violations().empty()) << host.ledger().Report();
-        EXPECT_EQ(host.handles().Live(), host.GlobalData() == nullptr ? 0u : 1u);
-    }
     Host host;
 };
 
@@ -45,7 +41,7 @@ TEST_F(GlobalSetup, ReportsVersionFlagsAndRegisteredId) {
     EXPECT_EQ(stored, host.LastPluginId());
     EXPECT_EQ(host.Registrations(), std::vector<std::string>{"Error!"});
     EXPECT_EQ(host.handles().Locks(host.GlobalData()), 0);
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(GlobalSetup, CallsTheHostInOrder) {
@@ -71,7 +67,7 @@ TEST_F(GlobalSetup, RefusedHandleReturnsInternalStructDamaged) {
     ExpectVersionAndFlags();
     EXPECT_EQ(host.OutData().global_data, nullptr);
     EXPECT_TRUE(host.Registrations().empty());
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(GlobalSetup, UnlockableHandleRegistersNothingAndFreesTheBlock) {
@@ -82,7 +78,7 @@ TEST_F(GlobalSetup, UnlockableHandleRegistersNothingAndFreesTheBlock) {
     EXPECT_TRUE(host.Registrations().empty());
     EXPECT_EQ(host.trace().Count("host_unlock_handle"), 1u);
     EXPECT_EQ(host.trace().Count("host_dispose_handle"), 1u);
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(GlobalSetup, FailedRegistrationReturnsTheHostsCode) {
@@ -92,7 +88,7 @@ TEST_F(GlobalSetup, FailedRegistrationReturnsTheHostsCode) {
     ExpectVersionAndFlags();
     EXPECT_EQ(host.OutData().global_data, nullptr);
     EXPECT_EQ(host.trace().Count("host_unlock_handle"), 1u);
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(GlobalSetup, RefusedSuitesReturn516AndReleaseEverything) {
@@ -108,9 +104,7 @@ TEST_F(GlobalSetup, RefusedSuitesReturn516AndReleaseEverything) {
         EXPECT_EQ(fresh.GlobalSetup(), PF_Err_BAD_CALLBACK_PARAM);
         EXPECT_EQ(fresh.OutData().my_version, 0x80601u);
         EXPECT_EQ(fresh.OutData().global_data, nullptr);
-        EXPECT_TRUE(fresh.ledger().Empty()) << fresh.ledger().Report();
-        EXPECT_TRUE(fresh.ledger().Violations().empty()) << fresh.ledger().Report();
-        EXPECT_EQ(fresh.handles().Live(), 0u);
+        EXPECT_TRUE(NothingHeld(fresh));
         EXPECT_EQ(fresh.trace().Count("ReleaseSuite") + 1, fresh.trace().Count("AcquireSuite"));
     }
 }
@@ -119,7 +113,7 @@ TEST_F(GlobalSetup, NullTableIsRefusalToo) {
     host.faults().RefuseAcquisition(1, simhost::Refusal::NullTable);
     EXPECT_EQ(host.GlobalSetup(), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(host.trace().Count("ReleaseSuite"), 0u);
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(GlobalSetup, SetdownFreesTheBlockOnce) {
@@ -130,14 +124,14 @@ TEST_F(GlobalSetup, SetdownFreesTheBlockOnce) {
     ASSERT_TRUE(host.IdOf(block).has_value());
     EXPECT_EQ(host.trace().Calls()[1].args, Args{TraceArg::Ref(*host.IdOf(block))});
     EXPECT_FALSE(host.handles().Exists(block));
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(GlobalSetup, SetdownWithoutBlockMakesNoHandleCall) {
     EXPECT_EQ(host.GlobalSetdown(), PF_Err_NONE);
     const std::vector<std::string> expected;  // the handler is built, but nothing is acquired
     EXPECT_EQ(host.trace().Ops(), expected);
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(GlobalSetup, SetdownWithRefusedSuiteReturns516) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Host.h"
+#include "support/NothingHeld.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ TEST(ParamsSetup, AddsTheButton) {
     EXPECT_EQ(host.OutData().num_params, 2);
     const std::vector<std::string> expected = {"strcpy", "add_param"};
     EXPECT_EQ(host.trace().Ops(), expected);
-    EXPECT_TRUE(host.ledger().Empty()) << host.ledger().Report();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST(ParamsSetup, RefusedParameterLeavesTheCountAlone) {

@@ -22,9 +22,9 @@ struct KeyCase {
 
 TEST_F(GetEffectKeyTest, FindsExactMatchNamesOnly) {
     const KeyCase cases[] = {
-        {"first parameter kind", "ADBE Slider Control", kSliderKey},
-        {"another kind", "ADBE Point3D Control", kPoint3DKey},
-        {"the last installed", "Test Bare", kBareKey},
+        {"first parameter kind", kSlider, KeyOf(kSlider)},
+        {"another kind", kPoint3D, KeyOf(kPoint3D)},
+        {"the last installed", kBare, KeyOf(kBare)},
         {"other letter case", "adbe slider control", 0},
         {"a prefix", "ADBE Slider", 0},
         {"longer than installed", "ADBE Slider Control 2", 0},
@@ -37,7 +37,7 @@ TEST_F(GetEffectKeyTest, FindsExactMatchNamesOnly) {
         AEGP_InstalledEffectKey key = 0;
         EXPECT_EQ(Lookup(c.match_name, &key), A_Err_NONE);
         EXPECT_EQ(key, c.expected);
-        ExpectNothingHeld();
+        EXPECT_TRUE(NothingHeld(host));
     }
 }
 
@@ -52,7 +52,7 @@ TEST_F(GetEffectKeyTest, WalksTheHostsOrderAndStopsAtTheMatch) {
     const auto walked = ArgsOf("AEGP_GetNextInstalledEffect");
     ASSERT_EQ(walked.size(), 2u);
     EXPECT_EQ(walked[0].at(0), simhost::TraceArg::Integer(0));
-    EXPECT_EQ(walked[1].at(0), simhost::TraceArg::Integer(11));
+    EXPECT_EQ(walked[1].at(0), simhost::TraceArg::Integer(KeyOf("ADBE Gaussian Blur 2")));
 }
 
 TEST_F(GetEffectKeyTest, FirstOfTwoEqualMatchNamesWins) {
@@ -69,7 +69,7 @@ TEST_F(GetEffectKeyTest, NoInstalledEffectsAsksForNoName) {
     EXPECT_EQ(Lookup("ADBE Slider Control", &key), A_Err_NONE);
     EXPECT_EQ(key, 0);
     EXPECT_EQ(HostOps(), (Ops{"AEGP_GetNumInstalledEffects"}));
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(GetEffectKeyTest, AFailedCallEndsTheWalkWithItsErrorAndNoKey) {
@@ -92,7 +92,7 @@ TEST_F(GetEffectKeyTest, AFailedCallEndsTheWalkWithItsErrorAndNoKey) {
         EXPECT_EQ(key, 0);
         EXPECT_EQ(HostOps().size(), c.calls_made) << host.trace().Describe();
         EXPECT_EQ(HostOps().back(), c.op);
-        ExpectNothingHeld();
+        EXPECT_TRUE(NothingHeld(host));
         host.faults().Clear();
     }
 }
@@ -102,7 +102,7 @@ TEST_F(GetEffectKeyTest, RefusedSuiteThrowsAndReleasesNothingHeld) {
     AEGP_InstalledEffectKey key = 0;
     EXPECT_EQ(Lookup("ADBE Slider Control", &key), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(key, 0);
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 class SetEffectNameTest : public LibraryTest {
@@ -115,7 +115,7 @@ protected:
 };
 
 TEST_F(SetEffectNameTest, RenamesTheInstanceThroughItsGroupAndDisposesBothStreams) {
-    const int slider = Apply(kSliderKey);
+    const int slider = Apply(kSlider);
     ASSERT_EQ(Effect(slider).name, u"Slider Control");
     EXPECT_EQ(Rename(slider, "Camera_Fov"), A_Err_NONE);
     EXPECT_EQ(Effect(slider).name, u"Camera_Fov");
@@ -126,7 +126,7 @@ TEST_F(SetEffectNameTest, RenamesTheInstanceThroughItsGroupAndDisposesBothStream
     // The parameter stream goes first, the renamed group last.
     const simhost::TraceArg group = ArgsOf("AEGP_SetStreamName").front().at(0);
     EXPECT_EQ(group, ArgsOf("AEGP_DisposeStream").back().at(0));
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(SetEffectNameTest, CopiesTheNameUpToItsFirstNul) {
@@ -140,21 +140,21 @@ TEST_F(SetEffectNameTest, CopiesTheNameUpToItsFirstNul) {
         {"embedded NUL", std::string("Ab\0cd", 5), u"Ab"},
         {"longer than any host buffer", std::string(300, 'x'), std::u16string(300, u'x')},
     };
-    const int slider = Apply(kSliderKey);
+    const int slider = Apply(kSlider);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(Rename(slider, c.name), A_Err_NONE);
         EXPECT_EQ(Effect(slider).name, c.shown);
-        ExpectNothingHeld();
+        EXPECT_TRUE(NothingHeld(host));
     }
 }
 
 TEST_F(SetEffectNameTest, EffectWithoutParameterOneTakesNothingAndRenamesNothing) {
-    const int bare = Apply(kBareKey);
+    const int bare = Apply(kBare);
     EXPECT_EQ(Rename(bare, "Camera_Fov"), A_Err_PARAMETER);
     EXPECT_EQ(Effect(bare).name, u"Test Bare");
     EXPECT_EQ(HostOps(), (Ops{"AEGP_GetNewEffectStreamByIndex"}));
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(SetEffectNameTest, FailuresKeepTheFirstErrorAndStillDisposeWhatWasTaken) {
@@ -179,23 +179,23 @@ TEST_F(SetEffectNameTest, FailuresKeepTheFirstErrorAndStillDisposeWhatWasTaken) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const int slider = Apply(kSliderKey);
+        const int slider = Apply(kSlider);
         for (const Failure& f : c.failures) host.faults().FailOperation(f.op, f.nth, f.code);
         EXPECT_EQ(Rename(slider, "Camera_Aspect"), c.result);
         EXPECT_EQ(Effect(slider).name == u"Camera_Aspect", c.renamed);
         EXPECT_EQ(ArgsOf("AEGP_DisposeStream").size(), c.disposals);
-        ExpectNothingHeld();
+        EXPECT_TRUE(NothingHeld(host));
         host.faults().Clear();
     }
 }
 
 TEST_F(SetEffectNameTest, RefusedDynamicStreamSuiteStillDisposesTheParameterStream) {
-    const int slider = Apply(kSliderKey);
+    const int slider = Apply(kSlider);
     host.faults().RefuseSuite("AEGP Dynamic Stream Suite", 5);
     EXPECT_EQ(Rename(slider, "Camera_Fov"), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(Effect(slider).name, u"Slider Control");
     EXPECT_EQ(ArgsOf("AEGP_DisposeStream").size(), 1u);
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 }  // namespace

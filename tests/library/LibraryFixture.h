@@ -4,24 +4,28 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "Host.h"
+#include "support/EffectKeys.h"
+#include "support/NothingHeld.h"
 
 namespace library_test {
 
 using simhost::Host;
 using simhost::Stream;
 
-// Test-only effect kinds, for parameter kinds no expression control has.
-constexpr AEGP_InstalledEffectKey kSliderKey = 12;
-constexpr AEGP_InstalledEffectKey kPoint3DKey = 14;
-constexpr AEGP_InstalledEffectKey kTwoDKey = 91;
-constexpr AEGP_InstalledEffectKey kColorKey = 92;
-constexpr AEGP_InstalledEffectKey kMaskKey = 93;
-constexpr AEGP_InstalledEffectKey kBareKey = 94;  // an input layer and nothing else
+// Effect kinds by match name: the host's expression controls, and
+// test-only kinds for parameter kinds no expression control has.
+constexpr const char* kSlider = "ADBE Slider Control";
+constexpr const char* kPoint3D = "ADBE Point3D Control";
+constexpr const char* kTwoD = "Test TwoD";
+constexpr const char* kColor = "Test Color";
+constexpr const char* kMask = "Test Mask";
+constexpr const char* kBare = "Test Bare";  // an input layer and nothing else
 
 inline Stream TypedStream(AEGP_StreamType type, const char16_t* name) {
     Stream stream;
@@ -37,17 +41,22 @@ protected:
         plugin_id = host.LastPluginId();
         layer_id = host.Instance().layer_id;
         const Stream input = TypedStream(AEGP_StreamType_LAYER_ID, u"Input Layer");
-        host.project().installed.push_back(
-            {kTwoDKey, "Test TwoD", "Test TwoD", {input, TypedStream(AEGP_StreamType_TwoD, u"Point")}});
-        host.project().installed.push_back(
-            {kColorKey, "Test Color", "Test Color", {input, TypedStream(AEGP_StreamType_COLOR, u"Color")}});
-        host.project().installed.push_back(
-            {kMaskKey, "Test Mask", "Test Mask", {input, TypedStream(AEGP_StreamType_MASK_ID, u"Mask")}});
-        host.project().installed.push_back({kBareKey, "Test Bare", "Test Bare", {input}});
+        Install(kTwoD, {input, TypedStream(AEGP_StreamType_TwoD, u"Point")});
+        Install(kColor, {input, TypedStream(AEGP_StreamType_COLOR, u"Color")});
+        Install(kMask, {input, TypedStream(AEGP_StreamType_MASK_ID, u"Mask")});
+        Install(kBare, {input});
     }
 
+    // Installs a test-only kind under a key the host has not used.
+    void Install(const char* match_name, std::vector<Stream> params) {
+        AEGP_InstalledEffectKey key = 1;
+        for (const simhost::InstalledEffect& effect : host.project().installed) key = std::max(key, effect.key + 1);
+        host.project().installed.push_back({key, match_name, match_name, std::move(params)});
+    }
+
+    AEGP_InstalledEffectKey KeyOf(const std::string& match_name) const { return ::KeyOf(host.project(), match_name); }
     // Applies an effect to the layer as the user would; its uid.
-    int Apply(AEGP_InstalledEffectKey key) { return host.project().ApplyEffect(layer_id, key); }
+    int Apply(const std::string& match_name) { return host.project().ApplyEffect(layer_id, KeyOf(match_name)); }
 
     simhost::EffectInstance& Effect(int uid) { return *host.project().FindEffect(layer_id, uid); }
     Stream& Param(int uid, PF_ParamIndex index) {
@@ -94,11 +103,6 @@ protected:
         std::vector<std::vector<simhost::TraceArg>> args;
         for (const simhost::HostCall& call : host.trace().CallsOf(op)) args.push_back(call.args);
         return args;
-    }
-
-    void ExpectNothingHeld() {
-        EXPECT_TRUE(host.ledger().Empty()) << host.ledger().Report();
-        EXPECT_TRUE(host.ledger().Violations().empty()) << host.ledger().Report();
     }
 
     Host host;

@@ -17,7 +17,7 @@ constexpr A_Time kHalfSecond{15, 30};
 // parameter, and a value outside every usual range, which must pass as is.
 struct OneDKind {
     using Value = A_FpLong;
-    static constexpr AEGP_InstalledEffectKey kKey = kSliderKey;
+    static constexpr const char* kKind = kSlider;
     static Value Sample() { return -12345.678e100; }
     static Value Member(const AEGP_StreamVal2& v) { return v.one_d; }
     static constexpr auto Set = SetOneD;
@@ -25,7 +25,7 @@ struct OneDKind {
 };
 struct TwoDKind {
     using Value = AEGP_TwoDVal;
-    static constexpr AEGP_InstalledEffectKey kKey = kTwoDKey;
+    static constexpr const char* kKind = kTwoD;
     static Value Sample() { return {-1.0e6, 3.25}; }
     static Value Member(const AEGP_StreamVal2& v) { return v.two_d; }
     static constexpr auto Set = SetTwoD;
@@ -33,7 +33,7 @@ struct TwoDKind {
 };
 struct ColorKind {
     using Value = AEGP_ColorVal;
-    static constexpr AEGP_InstalledEffectKey kKey = kColorKey;
+    static constexpr const char* kKind = kColor;
     static Value Sample() { return {2.0, -1.0, 0.5, 7.0}; }
     static Value Member(const AEGP_StreamVal2& v) { return v.color; }
     static constexpr auto Set = SetColor;
@@ -41,7 +41,7 @@ struct ColorKind {
 };
 struct MaskKind {
     using Value = A_long;
-    static constexpr AEGP_InstalledEffectKey kKey = kMaskKey;
+    static constexpr const char* kKind = kMask;
     static Value Sample() { return -2147483647 - 1; }
     static Value Member(const AEGP_StreamVal2& v) { return v.mask_id; }
     static constexpr auto Set = SetMaskID;
@@ -70,7 +70,7 @@ TYPED_TEST_SUITE(ValueAccessTest, Kinds, KindName);
 
 TYPED_TEST(ValueAccessTest, SetterWritesTheValueUnchangedAndGetterReadsItBack) {
     using Kind = TypeParam;
-    const int uid = this->Apply(Kind::kKey);
+    const int uid = this->Apply(Kind::kKind);
     const typename Kind::Value sample = Kind::Sample();
     EXPECT_EQ(this->WithEffect(uid,
                                [&](PF_InData* in_data, AEGP_EffectRefH effect) {
@@ -89,7 +89,7 @@ TYPED_TEST(ValueAccessTest, SetterWritesTheValueUnchangedAndGetterReadsItBack) {
     EXPECT_EQ(asked[2], simhost::TraceArg::Integer(AEGP_LTimeMode_LayerTime));
     EXPECT_EQ(asked[3], simhost::TraceArg::Time(kHalfSecond));
     EXPECT_EQ(asked[4], simhost::TraceArg::Integer(0));
-    this->ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(this->host));
 
     typename Kind::Value read{};
     EXPECT_EQ(this->WithEffect(uid,
@@ -102,12 +102,12 @@ TYPED_TEST(ValueAccessTest, SetterWritesTheValueUnchangedAndGetterReadsItBack) {
     const Ops read_ops = {"AEGP_GetNewEffectStreamByIndex", "AEGP_GetNewStreamValue",
                           "AEGP_DisposeStreamValue", "AEGP_DisposeStream"};
     EXPECT_EQ(this->HostOps(), read_ops) << this->host.trace().Describe();
-    this->ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(this->host));
 }
 
 class OneDAccessTest : public LibraryTest {
 protected:
-    OneDAccessTest() : slider(Apply(kSliderKey)) {}
+    OneDAccessTest() : slider(Apply(kSlider)) {}
     A_Err Set(A_FpLong value, PF_ParamIndex index = 1) {
         return WithEffect(slider, [&](PF_InData* in_data, AEGP_EffectRefH effect) {
             return SetOneD(in_data, plugin_id, effect, kHalfSecond, index, value);
@@ -130,7 +130,7 @@ TEST_F(OneDAccessTest, GetterHandsItsPreExpressionFlagToTheHost) {
     EXPECT_EQ(Get(&after, false), A_Err_NONE);
     EXPECT_EQ(before, 3.0);
     EXPECT_EQ(after, 7.0);
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(OneDAccessTest, GetterReadsKeyframedValuesAtTheGivenLayerTime) {
@@ -154,13 +154,13 @@ TEST_F(OneDAccessTest, GetterLeavesItsOutputAloneWhenTheReadFails) {
     EXPECT_EQ(value, -1.0);
     EXPECT_EQ(HostOps(), (Ops{"AEGP_GetNewEffectStreamByIndex", "AEGP_GetNewStreamValue",
                               "AEGP_DisposeStream"}));
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(OneDAccessTest, GetterWithoutAnOutputIsRefusedBeforeAnyHostCall) {
     EXPECT_EQ(Get(nullptr, false), A_Err_PARAMETER);
     EXPECT_TRUE(host.trace().Calls().empty());
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(OneDAccessTest, SetterKeepsTheFirstErrorAndStillDisposesWhatItTook) {
@@ -197,14 +197,14 @@ TEST_F(OneDAccessTest, SetterKeepsTheFirstErrorAndStillDisposesWhatItTook) {
         EXPECT_EQ(Set(42.5, c.index), c.result);
         EXPECT_EQ(Param(slider, 1).value.one_d, c.written ? 42.5 : 0.0);
         EXPECT_EQ(HostOps(), c.ops) << host.trace().Describe();
-        ExpectNothingHeld();
+        EXPECT_TRUE(NothingHeld(host));
         host.faults().Clear();
     }
 }
 
 class DeleteAllKeyframesTest : public LibraryTest {
 protected:
-    DeleteAllKeyframesTest() : slider(Apply(kSliderKey)) {}
+    DeleteAllKeyframesTest() : slider(Apply(kSlider)) {}
     void AddKeys(int count) {
         for (int i = 0; i < count; ++i) {
             AEGP_StreamVal2 value{};
@@ -231,14 +231,14 @@ TEST_F(DeleteAllKeyframesTest, DeletesFromTheLastKeyframeToTheFirst) {
     EXPECT_TRUE(Param(slider, 1).keyframes.empty());
     EXPECT_EQ(DeletedIndexes(), (std::vector<long long>{2, 1, 0}));
     EXPECT_EQ(HostOps().back(), "AEGP_DisposeStream");
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(DeleteAllKeyframesTest, StreamWithoutKeyframesGetsNoDeletion) {
     EXPECT_EQ(Delete(), A_Err_NONE);
     EXPECT_EQ(HostOps(), (Ops{"AEGP_GetNewEffectStreamByIndex", "AEGP_GetStreamNumKFs",
                               "AEGP_DisposeStream"}));
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(DeleteAllKeyframesTest, AFailureStopsTheDeletionsAndTheStreamIsStillDisposed) {
@@ -262,7 +262,7 @@ TEST_F(DeleteAllKeyframesTest, AFailureStopsTheDeletionsAndTheStreamIsStillDispo
         EXPECT_EQ(DeletedIndexes(), c.deleted);
         EXPECT_EQ(Param(slider, 1).keyframes.size(), c.keys_left);
         EXPECT_EQ(HostOps().back(), "AEGP_DisposeStream");
-        ExpectNothingHeld();
+        EXPECT_TRUE(NothingHeld(host));
         host.faults().Clear();
     }
 }
@@ -273,7 +273,7 @@ TEST_F(DeleteAllKeyframesTest, RefusedKeyframeSuiteStillDisposesTheStream) {
     EXPECT_EQ(Delete(), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(Param(slider, 1).keyframes.size(), 2u);
     EXPECT_EQ(HostOps().back(), "AEGP_DisposeStream");
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 }  // namespace

@@ -28,14 +28,15 @@ TEST_F(SimulatedProjectTest, AppliedEffectsGoLastAndAreNumberedPerLayer) {
         const AEGP_LayerH layer = host.LayerHandle(layer_id);
         AEGP_EffectRefH first = nullptr;
         AEGP_EffectRefH second = nullptr;
-        A_Err e = effects->AEGP_ApplyEffect(plugin_id, layer, kSliderKey, &first);
-        if (e == A_Err_NONE) e = effects->AEGP_ApplyEffect(plugin_id, layer, kSliderKey, &second);
+        const AEGP_InstalledEffectKey slider = KeyOf(kSlider);
+        A_Err e = effects->AEGP_ApplyEffect(plugin_id, layer, slider, &first);
+        if (e == A_Err_NONE) e = effects->AEGP_ApplyEffect(plugin_id, layer, slider, &second);
         A_long count = 0;
         if (e == A_Err_NONE) e = effects->AEGP_GetLayerNumEffects(layer, &count);
         EXPECT_EQ(count, 3);
         AEGP_InstalledEffectKey key = 0;
         if (e == A_Err_NONE) e = effects->AEGP_GetInstalledKeyFromLayerEffect(second, &key);
-        EXPECT_EQ(key, kSliderKey);
+        EXPECT_EQ(key, slider);
         if (e == A_Err_NONE) e = effects->AEGP_SetEffectFlags(second, AEGP_EffectFlags_ACTIVE, 0);
         if (first != nullptr) effects->AEGP_DisposeEffect(first);
         if (second != nullptr) effects->AEGP_DisposeEffect(second);
@@ -50,11 +51,11 @@ TEST_F(SimulatedProjectTest, AppliedEffectsGoLastAndAreNumberedPerLayer) {
     EXPECT_EQ(effects[2].name, u"Slider Control 2");
     EXPECT_EQ(effects[1].flags, AEGP_EffectFlags_ACTIVE);
     EXPECT_EQ(effects[2].flags, AEGP_EffectFlags_NONE);
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(SimulatedProjectTest, GroupStreamNameIsTheInstanceNameInUtf16) {
-    const int slider = Apply(kSliderKey);
+    const int slider = Apply(kSlider);
     Effect(slider).name = u"Camera_Row1";
     std::u16string name;
     AEGP_MemSize size = 0;
@@ -86,11 +87,11 @@ TEST_F(SimulatedProjectTest, GroupStreamNameIsTheInstanceNameInUtf16) {
     EXPECT_EQ(err, A_Err_NONE);
     EXPECT_EQ(name, u"Camera_Row1");
     EXPECT_EQ(size, (name.size() + 1) * sizeof(A_UTF16Char));  // the terminator counts
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(SimulatedProjectTest, SecondDisposalIsAViolationAndAnError) {
-    const int slider = Apply(kSliderKey);
+    const int slider = Apply(kSlider);
     A_Err second = A_Err_NONE;
     WithEffect(slider, [&](PF_InData* in_data, AEGP_EffectRefH effect) {
         auto* streams = Acquire<AEGP_StreamSuite4>(in_data, kAEGPStreamSuite, 9);
@@ -114,7 +115,7 @@ TEST_F(SimulatedProjectTest, SecondDisposalIsAViolationAndAnError) {
 }
 
 TEST_F(SimulatedProjectTest, StaticValueOfAKeyframedStreamIsRefused) {
-    const int slider = Apply(kSliderKey);
+    const int slider = Apply(kSlider);
     AEGP_StreamVal2 key{};
     Param(slider, 1).SetKeyframe(0.0, key);
     const A_Err err = WithEffect(slider, [&](PF_InData* in_data, AEGP_EffectRefH effect) {
@@ -137,7 +138,7 @@ TEST_F(SimulatedProjectTest, StaticValueOfAKeyframedStreamIsRefused) {
     });
     EXPECT_EQ(err, A_Err_PARAMETER);
     EXPECT_EQ(Param(slider, 1).value.one_d, 0.0);
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "Host.h"
 #include "render/PixelWorld.h"
 #include "render/SmartRenderSession.h"
+#include "support/NothingHeld.h"
 
 namespace {
 
@@ -38,11 +39,6 @@ struct Bench {
         output.FillPattern(99);
     }
     bool Copied() const { return output.PixelBytes() == input.PixelBytes(); }
-    void ExpectNothingHeld() {
-        EXPECT_TRUE(host.ledger().Empty()) << host.ledger().Report();
-        EXPECT_TRUE(host.ledger().Violations().empty()) << host.ledger().Report();
-        EXPECT_EQ(host.handles().Live(), 0u);
-    }
 
     Host host;
     PixelWorld input;
@@ -55,7 +51,6 @@ protected:
     explicit SmartRender(PixelDepth depth = PixelDepth::Eight)
         : bench(depth), host(bench.host), input(bench.input), output(bench.output), session(bench.session) {}
     bool Copied() const { return bench.Copied(); }
-    void ExpectNothingHeld() { bench.ExpectNothingHeld(); }
 
     Bench bench;
     Host& host;
@@ -75,7 +70,7 @@ TEST_P(SmartRenderDepth, OutputIsTheInputByteForByte) {
     EXPECT_EQ(output.PixelBytes(), before);
     EXPECT_EQ(input.PixelBytes(), before);
     EXPECT_TRUE(output.PaddingIs(PixelWorld::kPaddingByte)) << "the copy wrote past a row's pixels";
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 std::string DepthLabel(const ::testing::TestParamInfo<PixelDepth>& param) {
@@ -124,7 +119,7 @@ TEST_F(SmartRender, PreRenderChecksOutTheInputAndReportsItsRectangles) {
     session.ReleasePreRenderData();
     const std::vector<std::string> deletion = {"host_unlock_handle", "host_dispose_handle"};
     EXPECT_EQ(host.trace().Ops(), deletion) << host.trace().Describe();
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(SmartRender, PreRenderWidensRectanglesTheHostAlreadySet) {
@@ -154,7 +149,7 @@ TEST_F(SmartRender, RenderCopiesThenAsksForTheCameraAtTheFrame) {
     EXPECT_EQ(calls[7].args.at(1), simhost::TraceArg::Time({10, 30}));
     EXPECT_TRUE(Copied());
     session.ReleasePreRenderData();
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST(SmartRenderFailure, FailedPreRenderLeavesNothingBehind) {
@@ -180,7 +175,7 @@ TEST(SmartRenderFailure, FailedPreRenderLeavesNothingBehind) {
         EXPECT_EQ(b.host.trace().Count("checkout_layer"), c.checked_out ? 1u : 0u);
         EXPECT_EQ(b.host.trace().Count("checkout_layer_pixels"), 0u);
         EXPECT_FALSE(b.Copied());
-        b.ExpectNothingHeld();
+        EXPECT_TRUE(NothingHeld(b.host));
     }
 }
 
@@ -234,7 +229,7 @@ TEST(SmartRenderFailure, FailedRenderReturnsTheFirstErrorAndReleasesAll) {
         EXPECT_EQ(b.host.trace().Count("ReleaseSuite") + (c.result == PF_Err_BAD_CALLBACK_PARAM && c.copied ? 1 : 0),
                   b.host.trace().Count("AcquireSuite"));
         b.session.ReleasePreRenderData();
-        b.ExpectNothingHeld();
+        EXPECT_TRUE(NothingHeld(b.host));
     }
 }
 
@@ -257,7 +252,7 @@ TEST_F(SmartRender, MissingHostRecordsAreRefusedBeforeAnyCall) {
         EXPECT_EQ(host.Send(c.cmd, c.extra), PF_Err_INTERNAL_STRUCT_DAMAGED);
         EXPECT_EQ(host.trace().Size(), 0u);
     }
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST_F(SmartRender, ManyFramesHoldNothingAfterwards) {
@@ -265,10 +260,10 @@ TEST_F(SmartRender, ManyFramesHoldNothingAfterwards) {
     for (int frame = 0; frame < kFrames; ++frame) {
         host.InData().current_time = frame;
         ASSERT_EQ(session.RenderFrame(), PF_Err_NONE) << "frame " << frame;
-        ASSERT_TRUE(host.ledger().Empty()) << "frame " << frame << "\n" << host.ledger().Report();
+        ASSERT_TRUE(NothingHeld(host)) << "frame " << frame;
     }
     EXPECT_TRUE(Copied());
-    ExpectNothingHeld();
+    EXPECT_TRUE(NothingHeld(host));
 }
 
 }  // namespace
