@@ -31,6 +31,19 @@ TEST(Ledger, CountsRepeatedHoldingsOfOneThing) {
     EXPECT_EQ(ledger.Held().front().what, "first");
 }
 
+TEST(Ledger, ReportNamesEachHoldingByItsId) {
+    Ledger ledger;
+    int stream = 0;
+    int suite = 0;
+    ledger.Hand(Resource::StreamRef, &stream, simhost::RefId{simhost::RefKind::Stream, 7}, "parameter 1 of effect 5");
+    ledger.Hand(Resource::Suite, &suite, "AEGP Stream Suite v9");
+    ledger.Violation("gave back a stream value it did not hold");
+    EXPECT_EQ(ledger.Report(),
+              "stream7 (parameter 1 of effect 5) was never disposed of\n"
+              "suite AEGP Stream Suite v9 was never released\n"
+              "violation: gave back a stream value it did not hold\n");
+}
+
 TEST(Faults, CallFaultsFireOnceAtTheirPosition) {
     Faults faults;
     faults.FailCall(2, 9);
