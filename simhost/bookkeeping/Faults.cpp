@@ -37,8 +37,6 @@ std::optional<Refusal> Faults::OnAcquire(std::string_view name, int version, int
 }
 
 std::optional<A_Err> Faults::OnCall(std::string_view op, int call, int opCall) {
-    // Most calls meet no armed fault at all.
-    if (calls_.empty()) return std::nullopt;
     auto found = std::find_if(calls_.begin(), calls_.end(), [&](const CallFailure& failure) {
         return failure.op.empty() ? failure.nth == call : failure.op == op && failure.nth == opCall;
     });

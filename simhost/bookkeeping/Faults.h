@@ -28,6 +28,8 @@ public:
     void FailOperation(std::string op, int nth, A_Err code);
     void Clear();
     bool Armed() const;
+    // Whether any host call is armed to fail: most calls meet none.
+    bool CallsArmed() const { return !calls_.empty(); }
 
     // Consulted by the host; a fault that fires is spent.
     std::optional<Refusal> OnAcquire(std::string_view name, int version, int acquisition);

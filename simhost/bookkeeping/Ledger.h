@@ -36,7 +36,8 @@ struct Holding {
 class Ledger {
 public:
     // The effect now holds `key`, known by `id`.
-    void Hand(Resource kind, const void* key, RefId id, std::string what = std::string());
+    void Hand(Resource kind, const void* key, RefId id, std::string what);
+    void Hand(Resource kind, const void* key, RefId id) { held_.push_back({kind, key, id, std::string()}); }
     // The effect now holds something without a name.
     void Hand(Resource kind, const void* key, std::string what) { Hand(kind, key, RefId(), std::move(what)); }
     // The effect gives `key` back; false (and a violation) if it held none.

@@ -13,7 +13,12 @@ A_Err StartAddKeyframes(AEGP_StreamRefH streamH, AEGP_AddKeyframesInfoH* akPH) {
     return Serve(Op::AEGP_StartAddKeyframes, Args(streamH), [&](ServiceContext& host) -> A_Err {
         const StreamTarget* target = host.references().Stream(streamH);
         if (akPH == nullptr || target == nullptr || target->IsGroup()) return A_Err_PARAMETER;
-        *akPH = host.batches().Start(*target, host.tokens().IdOf(streamH).value_or(RefId()));
+        // A stream whose keys were all cleared lends the batch their memory:
+        // re-recording a long stream then allocates nothing.
+        std::vector<Keyframe> storage;
+        Stream* stream = ParamStreamOf(host, *target);
+        if (stream != nullptr && stream->keyframes.empty()) storage.swap(stream->keyframes);
+        *akPH = host.batches().Start(*target, host.tokens().IdOf(streamH).value_or(RefId()), std::move(storage));
         return A_Err_NONE;
     });
 }
@@ -30,8 +35,7 @@ A_Err AddKeyframes(AEGP_AddKeyframesInfoH akH, AEGP_LTimeMode time_mode, const A
         if (layer == nullptr || layer->offset.scale == 0) return A_Err_STRUCT;
         const std::optional<double> layer_seconds = LayerSeconds(*layer, *timePT, time_mode);
         if (!layer_seconds) return A_Err_PARAMETER;
-        batch->keys.push_back({*layer_seconds, false, {}});
-        *key_indexPL = static_cast<A_long>(batch->keys.size() - 1);
+        *key_indexPL = batch->Add(*layer_seconds);
         return A_Err_NONE;
     });
 }
@@ -43,7 +47,7 @@ A_Err SetAddKeyframe(AEGP_AddKeyframesInfoH akH, A_long key_indexL, const AEGP_S
             static_cast<size_t>(key_indexL) >= batch->keys.size()) {
             return A_Err_PARAMETER;
         }
-        batch->keys[static_cast<size_t>(key_indexL)].has_value = true;
+        batch->valued[static_cast<size_t>(key_indexL)] = true;
         batch->keys[static_cast<size_t>(key_indexL)].value = valueP->val;
         return A_Err_NONE;
     });
@@ -58,10 +62,17 @@ A_Err EndAddKeyframes(A_Boolean addB, AEGP_AddKeyframesInfoH akH) {
         if (failing || !addB) return A_Err_NONE;
         Stream* stream = ParamStreamOf(host, batch->stream);
         if (stream == nullptr) return A_Err_STRUCT;
-        for (const KeyframeBatches::Key& key : batch->keys) {
+        // The whole recording of a stream that has no keys goes in as it is.
+        if (stream->keyframes.empty() && batch->ascending && batch->AllValued()) {
+            stream->keyframes = std::move(batch->keys);
+            return A_Err_NONE;
+        }
+        for (size_t i = 0; i < batch->keys.size(); ++i) {
             // A key that was added but never given a value takes the stream's
-            // value at that time, as the host does.
-            const AEGP_StreamVal2 value = key.has_value ? key.value : stream->ValueAt(key.layer_seconds, true);
+            // value at that time, keys added before it included, as the host
+            // does.
+            const Keyframe& key = batch->keys[i];
+            const AEGP_StreamVal2 value = batch->valued[i] ? key.value : stream->ValueAt(key.layer_seconds, true);
             stream->SetKeyframe(key.layer_seconds, value);
         }
         return A_Err_NONE;

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "services/ActiveScope.h"
 
 namespace simhost {
 
@@ -13,13 +12,9 @@ ServiceContext::ServiceContext(Project project)
       comp_(tokens_.Issue(RefKind::Comp)),
       effect_ref_(tokens_.Issue(RefKind::Instance)) {}
 
-ServiceContext& ServiceContext::Active() {
-    ServiceContext* active = ActiveScope<ServiceContext>::Current();
-    if (active == nullptr) {
-        std::fputs("simhost: the effect called the host outside a command\n", stderr);
-        std::abort();
-    }
-    return *active;
+void ServiceContext::NoCommandUnderWay() {
+    std::fputs("simhost: the effect called the host outside a command\n", stderr);
+    std::abort();
 }
 
 AEGP_LayerH ServiceContext::LayerHandle(int layer_id) {

@@ -17,6 +17,7 @@
 #include "bookkeeping/Trace.h"
 #include "project/Project.h"
 #include "render/WorldRegistry.h"
+#include "services/ActiveScope.h"
 #include "services/Operations.h"
 #include "services/SuiteDirectory.h"
 #include "state/HandleStore.h"
@@ -49,7 +50,11 @@ public:
     // The context of the command under way. A callback outside any command
     // has no host to answer it, and unwinding through the effect is not an
     // option: the process ends with a message.
-    static ServiceContext& Active();
+    static ServiceContext& Active() {
+        ServiceContext* active = ActiveScope<ServiceContext>::Current();
+        if (active == nullptr) NoCommandUnderWay();
+        return *active;
+    }
 
     Ledger& ledger() { return ledger_; }
     Faults& faults() { return faults_; }
@@ -107,7 +112,7 @@ public:
         } else {
             trace_.Tally();
         }
-        if (!failable) return A_Err_NONE;
+        if (!failable || !faults_.CallsArmed()) return A_Err_NONE;
         return faults_.OnCall(OpName(op), calls_, op_call).value_or(A_Err_NONE);
     }
     // A slip of the effect's in the call under way, named after its operation.
@@ -126,6 +131,8 @@ public:
     void Finish(long result) { trace_.Finish(result); }
 
 private:
+    [[noreturn]] static void NoCommandUnderWay();
+
     Ledger ledger_;
     Faults faults_;
     Trace trace_;

@@ -1,11 +1,27 @@
 #include "state/KeyframeBatches.h"
 
+#include <algorithm>
+
 namespace simhost {
 
-AEGP_AddKeyframesInfoH KeyframeBatches::Start(const StreamTarget& stream, RefId stream_id) {
+A_long KeyframeBatches::Batch::Add(double layer_seconds) {
+    ascending = ascending && (keys.empty() || keys.back().layer_seconds < layer_seconds);
+    keys.push_back({layer_seconds, AEGP_StreamVal2{}});
+    valued.push_back(false);
+    return static_cast<A_long>(keys.size() - 1);
+}
+
+bool KeyframeBatches::Batch::AllValued() const { return std::find(valued.begin(), valued.end(), false) == valued.end(); }
+
+AEGP_AddKeyframesInfoH KeyframeBatches::Start(const StreamTarget& stream, RefId stream_id,
+                                              std::vector<Keyframe> storage) {
     const RefId id = tokens_.Name(RefKind::Batch);
     void** token = tokens_.Issue(id);
-    open_[token] = std::make_unique<Batch>(Batch{stream, {}});
+    auto batch = std::make_unique<Batch>();
+    batch->stream = stream;
+    batch->keys = std::move(storage);
+    batch->keys.clear();
+    open_[token] = std::move(batch);
     ledger_.Hand(Resource::KeyframeBatch, token, id, "on " + ToString(stream_id));
     return reinterpret_cast<AEGP_AddKeyframesInfoH>(token);
 }

@@ -1,6 +1,9 @@
 // The host services the library relies on, called the way an effect calls
 // them, where the simulated host's own behaviour is the point.
+#include <cmath>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "LibraryFixture.h"
 
@@ -139,6 +142,123 @@ TEST_F(SimulatedProjectTest, StaticValueOfAKeyframedStreamIsRefused) {
     EXPECT_EQ(err, A_Err_PARAMETER);
     EXPECT_EQ(Param(slider, 1).value.one_d, 0.0);
     EXPECT_TRUE(NothingHeld(host));
+}
+
+// One keyframe batch on the slider's value: keys at the given layer frames
+// (30 fps), each given a value unless it is NaN, ended with or without
+// adding them.
+struct BatchKey {
+    A_long frame;
+    double value;
+};
+
+class KeyframeBatchTest : public SimulatedProjectTest {
+protected:
+    KeyframeBatchTest() : slider(Apply(kSlider)) {}
+
+    A_Err Record(const std::vector<BatchKey>& keys, bool add) {
+        return WithEffect(slider, [&](PF_InData* in_data, AEGP_EffectRefH effect) {
+            auto* streams = Acquire<AEGP_StreamSuite4>(in_data, kAEGPStreamSuite, 9);
+            auto* keyframes = Acquire<AEGP_KeyframeSuite4>(in_data, kAEGPKeyframeSuite, 4);
+            AEGP_StreamRefH param = nullptr;
+            AEGP_AddKeyframesInfoH batch = nullptr;
+            A_Err e = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, 1, &param);
+            if (e == A_Err_NONE) e = keyframes->AEGP_StartAddKeyframes(param, &batch);
+            for (const BatchKey& key : keys) {
+                const A_Time time{key.frame, 30};
+                A_long index = -1;
+                if (e == A_Err_NONE) e = keyframes->AEGP_AddKeyframes(batch, AEGP_LTimeMode_LayerTime, &time, &index);
+                if (e != A_Err_NONE || std::isnan(key.value)) continue;
+                AEGP_StreamValue2 value{};
+                value.streamH = param;
+                value.val.one_d = key.value;
+                e = keyframes->AEGP_SetAddKeyframe(batch, index, &value);
+            }
+            if (batch != nullptr) {
+                const A_Err ended = keyframes->AEGP_EndAddKeyframes(add, batch);
+                if (e == A_Err_NONE) e = ended;
+            }
+            if (param != nullptr) streams->AEGP_DisposeStream(param);
+            Release(in_data, kAEGPKeyframeSuite, 4);
+            Release(in_data, kAEGPStreamSuite, 9);
+            return e;
+        });
+    }
+
+    // The stream's keys as (frame, value) pairs, rounded clear of the
+    // last bits of interpolation.
+    std::vector<std::pair<double, double>> KeysHeld() {
+        std::vector<std::pair<double, double>> keys;
+        for (const simhost::Keyframe& key : Param(slider, 1).keyframes) {
+            keys.push_back({std::round(key.layer_seconds * 30.0), std::round(key.value.one_d * 1e9) / 1e9});
+        }
+        return keys;
+    }
+
+    int slider;
+};
+
+using Keys = std::vector<std::pair<double, double>>;
+const double kNoValue = std::nan("");
+
+TEST_F(KeyframeBatchTest, KeysReachTheStreamOnlyWhenTheBatchEndsWithAdd) {
+    Param(slider, 1).value.one_d = 4.0;
+    EXPECT_EQ(Record({{0, 1.0}, {1, 2.0}}, false), A_Err_NONE);
+    EXPECT_TRUE(KeysHeld().empty());
+    EXPECT_EQ(Record({{0, 1.0}, {1, 2.0}}, true), A_Err_NONE);
+    EXPECT_EQ(KeysHeld(), (Keys{{0, 1.0}, {1, 2.0}}));
+    EXPECT_TRUE(NothingHeld(host));
+}
+
+TEST_F(KeyframeBatchTest, KeysMergeIntoWhatTheStreamHolds) {
+    struct Case {
+        const char* what;
+        std::vector<BatchKey> keys;
+        Keys expected;
+    };
+    const Case cases[] = {
+        {"between and onto the keys there", {{1, 10.0}, {2, 20.0}}, {{0, 0.0}, {1, 10.0}, {2, 20.0}, {3, 3.0}}},
+        {"out of order", {{2, 20.0}, {1, 10.0}}, {{0, 0.0}, {1, 10.0}, {2, 20.0}, {3, 3.0}}},
+        // A key without a value takes the stream's value at its time, keys
+        // of the batch added before it included.
+        {"without a value", {{1, 30.0}, {2, kNoValue}}, {{0, 0.0}, {1, 30.0}, {2, 16.5}, {3, 3.0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Param(slider, 1).keyframes.clear();
+        AEGP_StreamVal2 value{};
+        Param(slider, 1).SetKeyframe(0.0, value);
+        value.one_d = 3.0;
+        Param(slider, 1).SetKeyframe(0.1, value);
+        EXPECT_EQ(Record(c.keys, true), A_Err_NONE);
+        EXPECT_EQ(KeysHeld(), c.expected);
+        EXPECT_TRUE(NothingHeld(host));
+    }
+}
+
+TEST_F(KeyframeBatchTest, AnEmptyStreamTakesTheRecordingAsItCame) {
+    struct Case {
+        const char* what;
+        std::vector<BatchKey> keys;
+        Keys expected;
+    };
+    const Case cases[] = {
+        {"in order", {{0, 1.0}, {1, 2.0}, {2, 3.0}}, {{0, 1.0}, {1, 2.0}, {2, 3.0}}},
+        {"twice at one time: the later wins", {{0, 1.0}, {1, 2.0}, {1, 5.0}}, {{0, 1.0}, {1, 5.0}}},
+        {"a first key without a value", {{0, kNoValue}, {1, 2.0}}, {{0, 4.0}, {1, 2.0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Param(slider, 1).keyframes.clear();
+        Param(slider, 1).value.one_d = 4.0;
+        EXPECT_EQ(Record(c.keys, true), A_Err_NONE);
+        EXPECT_EQ(KeysHeld(), c.expected);
+        // Recorded again over itself, once cleared, it reads the same.
+        Param(slider, 1).keyframes.clear();
+        EXPECT_EQ(Record(c.keys, true), A_Err_NONE);
+        EXPECT_EQ(KeysHeld(), c.expected);
+        EXPECT_TRUE(NothingHeld(host));
+    }
 }
 
 }  // namespace
