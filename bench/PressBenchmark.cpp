@@ -1,8 +1,9 @@
 // How the cost of "Create Controls" grows with the layer's length: time and
-// host calls per recorded frame, and the process's peak memory.
+// host calls per recorded frame, and memory at its peak and per key.
 #include <benchmark/benchmark.h>
 
-#include <sys/resource.h>
+#include <fstream>
+#include <string>
 
 #include "EffectAllocations.h"
 #include "Host.h"
@@ -11,43 +12,89 @@
 namespace {
 
 constexpr A_u_long kScale = 60;  // 60 fps, one tick per frame
+constexpr int kKeyedControls = 5;
 
-double PeakResidentMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // Linux reports kilobytes
+// The process's resident memory now and at its peak since the last reset,
+// in megabytes, as Linux reports them.
+double StatusMegabytes(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.compare(0, field.size() + 1, field + ":") == 0) return std::stod(line.substr(field.size() + 1)) / 1024.0;
+    }
+    return 0.0;
 }
 
-void BM_Press(benchmark::State& state) {
-    const A_long frames = static_cast<A_long>(state.range(0));
-    simhost::Host host(DORVANE_PLUGIN_PATH);
-    // Only counts: a trace of every call of an hour-long layer would measure
-    // the trace, not the press.
-    host.SetTracing(false);
-    simhost::UseDemoScene(host.project(), host.Instance().layer_id);
-    host.project().comp.frame_duration = {1, kScale};
-    simhost::Layer& layer = *host.project().FindLayer(host.Instance().layer_id);
-    layer.in_point = {0, kScale};
-    layer.duration = {frames, kScale};
-    if (host.GlobalSetup() != PF_Err_NONE) state.SkipWithError("global set-up failed");
+// Counts the peak from now, so that each case reports its own.
+void ResetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
-    size_t calls = 0;
+// A host holding the demo scene at 60 fps on a layer of `frames` frames,
+// its global set-up done.
+class PressScene {
+public:
+    explicit PressScene(benchmark::State& state) : host_(DORVANE_PLUGIN_PATH), frames_(static_cast<A_long>(state.range(0))) {
+        // Only counts: a trace of every call of an hour-long layer would
+        // measure the trace, not the press.
+        host_.SetTracing(false);
+        simhost::UseDemoScene(host_.project(), host_.Instance().layer_id);
+        host_.project().comp.frame_duration = {1, kScale};
+        simhost::Layer& layer = *host_.project().FindLayer(host_.Instance().layer_id);
+        layer.in_point = {0, kScale};
+        layer.duration = {frames_, kScale};
+        if (host_.GlobalSetup() != PF_Err_NONE) state.SkipWithError("global set-up failed");
+    }
+
+    bool Press() { return host_.UserChangedParam(1) == PF_Err_NONE; }
+    void Undo() { host_.Undo(); }
+
+    // Frames, time and host calls per frame, and memory: the peak, and
+    // what the presses added to it for each key the project holds.
+    void Report(benchmark::State& state, double megabytes_before) const {
+        const double peak = StatusMegabytes("VmHWM");
+        const double keys = static_cast<double>(frames_) * kKeyedControls;
+        state.counters["frames"] = frames_;
+        state.counters["time_per_frame"] = benchmark::Counter(
+            frames_, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        state.counters["calls_per_frame"] = static_cast<double>(host_.trace().Size()) / frames_;
+        state.counters["peak_MB"] = peak;
+        state.counters["bytes_per_key"] = (peak - megabytes_before) * 1024.0 * 1024.0 / keys;
+    }
+
+private:
+    simhost::Host host_;
+    A_long frames_;
+};
+
+// A first press creates the controls; every press after it clears and
+// re-records them.
+void BM_Press(benchmark::State& state) {
+    ResetPeakMemory();
+    PressScene scene(state);
+    const double before = StatusMegabytes("VmRSS");
     const EffectHeapWatch effect_heap(DORVANE_PLUGIN_PATH);
     for (auto _ : state) {
-        // A first press creates the controls; every press after it clears
-        // and re-records them, which is the steady cost measured.
-        if (host.UserChangedParam(1) != PF_Err_NONE) state.SkipWithError("press failed");
-        calls = host.trace().Size();
+        if (!scene.Press()) state.SkipWithError("press failed");
     }
-    state.counters["frames"] = frames;
-    state.counters["time_per_frame"] = benchmark::Counter(static_cast<double>(frames),
-                                                          benchmark::Counter::kIsIterationInvariantRate |
-                                                              benchmark::Counter::kInvert);
-    state.counters["calls_per_frame"] = static_cast<double>(calls) / frames;
-    state.counters["peak_MB"] = PeakResidentMegabytes();
+    scene.Report(state, before);
     // The effect's own heap over the presses: the same whatever the layer's
     // length.
     state.counters["effect_peak_bytes"] = static_cast<double>(effect_heap.Seen().peak_bytes);
+}
+
+// The steady cost alone: the controls hold a full recording, which each
+// press clears and records again. Undoing between presses, untimed, keeps
+// one undo step at a time.
+void BM_RePress(benchmark::State& state) {
+    ResetPeakMemory();
+    PressScene scene(state);
+    const double before = StatusMegabytes("VmRSS");
+    if (!scene.Press()) state.SkipWithError("first press failed");
+    for (auto _ : state) {
+        if (!scene.Press()) state.SkipWithError("press failed");
+        state.PauseTiming();
+        scene.Undo();
+        state.ResumeTiming();
+    }
+    scene.Report(state, before);
 }
 
 }  // namespace
@@ -59,5 +106,12 @@ BENCHMARK(BM_Press)
     ->Arg(60 * 60 * 60)   // one hour
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
+
+BENCHMARK(BM_RePress)
+    ->ArgName("frames")
+    ->Arg(60 * 60)        // one minute
+    ->Arg(60 * 60 * 60)   // one hour: the target is under half a second
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 BENCHMARK_MAIN();
