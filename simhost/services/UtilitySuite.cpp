@@ -36,26 +36,19 @@ A_Err EndUndoGroup() {
     });
 }
 
-AEGP_UtilitySuite3 UtilitySuite3Table() {
-    AEGP_UtilitySuite3 suite{};
+// Version 11 moves the undo operations one slot on; both versions serve
+// the same functions.
+template <class Suite>
+Suite UtilitySuiteTable() {
+    Suite suite{};
     suite.AEGP_StartUndoGroup = StartUndoGroup;
     suite.AEGP_EndUndoGroup = EndUndoGroup;
     suite.AEGP_RegisterWithAEGP = RegisterWithAEGP;
     return suite;
 }
 
-// Version 11 moves the undo operations one slot on; registration is served
-// the same in both.
-AEGP_UtilitySuite5 UtilitySuite5Table() {
-    AEGP_UtilitySuite5 suite{};
-    suite.AEGP_StartUndoGroup = StartUndoGroup;
-    suite.AEGP_EndUndoGroup = EndUndoGroup;
-    suite.AEGP_RegisterWithAEGP = RegisterWithAEGP;
-    return suite;
-}
-
-const AEGP_UtilitySuite3 kUtilitySuite3 = UtilitySuite3Table();
-const AEGP_UtilitySuite5 kUtilitySuite5 = UtilitySuite5Table();
+const AEGP_UtilitySuite3 kUtilitySuite3 = UtilitySuiteTable<AEGP_UtilitySuite3>();
+const AEGP_UtilitySuite5 kUtilitySuite5 = UtilitySuiteTable<AEGP_UtilitySuite5>();
 
 }  // namespace
 

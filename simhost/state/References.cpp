@@ -11,6 +11,23 @@ std::string Describe(const StreamTarget& target) {
     return "parameter " + std::to_string(target.param_index) + " of effect " + std::to_string(target.effect_uid);
 }
 
+// A new reference to `target`, held by the effect.
+template <class Target>
+void** Issue(std::map<const void*, Target>& live, const Target& target, RefKind kind, Resource held,
+             std::string what, TokenStore& tokens, Ledger& ledger) {
+    const RefId id = tokens.Name(kind);
+    void** token = tokens.Issue(id);
+    live[token] = target;
+    ledger.Hand(held, token, id, std::move(what));
+    return token;
+}
+
+template <class Target>
+const Target* Find(const std::map<const void*, Target>& live, const void* reference) {
+    auto found = live.find(reference);
+    return found == live.end() ? nullptr : &found->second;
+}
+
 // Gives back a reference of one of the maps; false (and a violation) for
 // one not held.
 template <class Target>
@@ -26,34 +43,22 @@ bool Dispose(std::map<const void*, Target>& live, const void* reference, Resourc
 }  // namespace
 
 AEGP_EffectRefH References::NewEffect(EffectTarget target) {
-    const RefId id = tokens_.Name(RefKind::Effect);
-    void** token = tokens_.Issue(id);
-    effects_[token] = target;
-    ledger_.Hand(Resource::EffectRef, token, id, "to effect " + std::to_string(target.effect_uid));
-    return reinterpret_cast<AEGP_EffectRefH>(token);
+    return reinterpret_cast<AEGP_EffectRefH>(Issue(effects_, target, RefKind::Effect, Resource::EffectRef,
+                                                   "to effect " + std::to_string(target.effect_uid), tokens_, ledger_));
 }
 
-const EffectTarget* References::Effect(AEGP_EffectRefH effect) const {
-    auto found = effects_.find(effect);
-    return found == effects_.end() ? nullptr : &found->second;
-}
+const EffectTarget* References::Effect(AEGP_EffectRefH effect) const { return Find(effects_, effect); }
 
 bool References::DisposeEffect(AEGP_EffectRefH effect) {
     return Dispose(effects_, effect, Resource::EffectRef, "an effect reference", ledger_);
 }
 
 AEGP_StreamRefH References::NewStream(StreamTarget target) {
-    const RefId id = tokens_.Name(RefKind::Stream);
-    void** token = tokens_.Issue(id);
-    streams_[token] = target;
-    ledger_.Hand(Resource::StreamRef, token, id, Describe(target));
-    return reinterpret_cast<AEGP_StreamRefH>(token);
+    return reinterpret_cast<AEGP_StreamRefH>(
+        Issue(streams_, target, RefKind::Stream, Resource::StreamRef, Describe(target), tokens_, ledger_));
 }
 
-const StreamTarget* References::Stream(AEGP_StreamRefH stream) const {
-    auto found = streams_.find(stream);
-    return found == streams_.end() ? nullptr : &found->second;
-}
+const StreamTarget* References::Stream(AEGP_StreamRefH stream) const { return Find(streams_, stream); }
 
 bool References::DisposeStream(AEGP_StreamRefH stream) {
     return Dispose(streams_, stream, Resource::StreamRef, "a stream reference", ledger_);

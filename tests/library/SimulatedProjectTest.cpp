@@ -201,6 +201,12 @@ protected:
 using Keys = std::vector<std::pair<double, double>>;
 const double kNoValue = std::nan("");
 
+struct BatchCase {
+    const char* what;
+    std::vector<BatchKey> keys;
+    Keys expected;
+};
+
 TEST_F(KeyframeBatchTest, KeysReachTheStreamOnlyWhenTheBatchEndsWithAdd) {
     Param(slider, 1).value.one_d = 4.0;
     EXPECT_EQ(Record({{0, 1.0}, {1, 2.0}}, false), A_Err_NONE);
@@ -211,19 +217,14 @@ TEST_F(KeyframeBatchTest, KeysReachTheStreamOnlyWhenTheBatchEndsWithAdd) {
 }
 
 TEST_F(KeyframeBatchTest, KeysMergeIntoWhatTheStreamHolds) {
-    struct Case {
-        const char* what;
-        std::vector<BatchKey> keys;
-        Keys expected;
-    };
-    const Case cases[] = {
+    const BatchCase cases[] = {
         {"between and onto the keys there", {{1, 10.0}, {2, 20.0}}, {{0, 0.0}, {1, 10.0}, {2, 20.0}, {3, 3.0}}},
         {"out of order", {{2, 20.0}, {1, 10.0}}, {{0, 0.0}, {1, 10.0}, {2, 20.0}, {3, 3.0}}},
         // A key without a value takes the stream's value at its time, keys
         // of the batch added before it included.
         {"without a value", {{1, 30.0}, {2, kNoValue}}, {{0, 0.0}, {1, 30.0}, {2, 16.5}, {3, 3.0}}},
     };
-    for (const Case& c : cases) {
+    for (const BatchCase& c : cases) {
         SCOPED_TRACE(c.what);
         Param(slider, 1).keyframes.clear();
         AEGP_StreamVal2 value{};
@@ -237,17 +238,12 @@ TEST_F(KeyframeBatchTest, KeysMergeIntoWhatTheStreamHolds) {
 }
 
 TEST_F(KeyframeBatchTest, AnEmptyStreamTakesTheRecordingAsItCame) {
-    struct Case {
-        const char* what;
-        std::vector<BatchKey> keys;
-        Keys expected;
-    };
-    const Case cases[] = {
+    const BatchCase cases[] = {
         {"in order", {{0, 1.0}, {1, 2.0}, {2, 3.0}}, {{0, 1.0}, {1, 2.0}, {2, 3.0}}},
         {"twice at one time: the later wins", {{0, 1.0}, {1, 2.0}, {1, 5.0}}, {{0, 1.0}, {1, 5.0}}},
         {"a first key without a value", {{0, kNoValue}, {1, 2.0}}, {{0, 4.0}, {1, 2.0}}},
     };
-    for (const Case& c : cases) {
+    for (const BatchCase& c : cases) {
         SCOPED_TRACE(c.what);
         Param(slider, 1).keyframes.clear();
         Param(slider, 1).value.one_d = 4.0;
