@@ -69,6 +69,8 @@ public:
     // Prints every command from now on to `out` as it ends, in the trace's
     // printed form; null stops printing. The trace records while it prints.
     void PrintTraceTo(std::ostream* out);
+    // Told the name of every host call as it is made, for progress reports.
+    void ObserveCalls(std::function<void(std::string_view op)> observer) { context_.ObserveCalls(std::move(observer)); }
     // The name the trace and the ledger give a reference or handle the
     // host handed out; nothing for any other pointer.
     std::optional<RefId> IdOf(const void* reference) const { return context_.tokens().IdOf(reference); }

@@ -26,6 +26,21 @@ Vec3 Normalized(const Vec3& v) {
     return {v.x / length, v.y / length, v.z / length};
 }
 
+Vec3 Plus(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+
+Vec3 Scaled(const Vec3& v, double s) { return {v.x * s, v.y * s, v.z * s}; }
+
+// Turns the pair of axes (a, b) by `degrees` within their plane, a toward b.
+void Turn(Vec3& a, Vec3& b, double degrees) {
+    if (degrees == 0.0) return;  // exact: keeps signed zeros as they are
+    const double radians = degrees * (3.14159265358979323846 / 180.0);
+    const double c = std::cos(radians);
+    const double s = std::sin(radians);
+    const Vec3 turned_a = Plus(Scaled(a, c), Scaled(b, s));
+    b = Minus(Scaled(b, c), Scaled(a, s));
+    a = turned_a;
+}
+
 void SetRow(A_Matrix4& m, int row, const Vec3& v, double w) {
     m.mat[row][0] = v.x;
     m.mat[row][1] = v.y;
@@ -48,7 +63,8 @@ Camera Camera::Default(A_long comp_width, A_long comp_height) {
 }
 
 void Camera::AddKey(double seconds, CameraPose pose) {
-    auto after = std::find_if(keys_.begin(), keys_.end(), [&](const Key& key) { return key.seconds > seconds; });
+    auto after = std::upper_bound(keys_.begin(), keys_.end(), seconds,
+                                  [](double at, const Key& key) { return at < key.seconds; });
     keys_.insert(after, {seconds, pose});
 }
 
@@ -56,13 +72,16 @@ CameraPose Camera::PoseAt(double seconds) const {
     if (keys_.empty()) return Default(width_, height_).PoseAt(seconds);
     if (seconds <= keys_.front().seconds) return keys_.front().pose;
     if (seconds >= keys_.back().seconds) return keys_.back().pose;
-    auto next = std::find_if(keys_.begin(), keys_.end(), [&](const Key& key) { return key.seconds > seconds; });
+    // A camera may carry a key per frame (an orbit): search, do not walk.
+    auto next = std::upper_bound(keys_.begin(), keys_.end(), seconds,
+                                 [](double at, const Key& key) { return at < key.seconds; });
     const Key& a = *(next - 1);
     const Key& b = *next;
     const double t = (seconds - a.seconds) / (b.seconds - a.seconds);
     return {Lerp(a.pose.position, b.pose.position, t),
             Lerp(a.pose.point_of_interest, b.pose.point_of_interest, t),
-            a.pose.zoom + (b.pose.zoom - a.pose.zoom) * t};
+            a.pose.zoom + (b.pose.zoom - a.pose.zoom) * t,
+            Lerp(a.pose.orientation, b.pose.orientation, t)};
 }
 
 CameraView Camera::ViewAt(double seconds) const {
@@ -70,9 +89,19 @@ CameraView Camera::ViewAt(double seconds) const {
     // The composition's y axis points down, so "up" is -y; the camera's own
     // axes are right, down and forward, each a row, with the position below
     // them: a camera-to-world matrix in row-vector form.
-    const Vec3 forward = Normalized(Minus(pose.point_of_interest, pose.position));
-    const Vec3 right = Normalized(Cross(forward, Vec3{0.0, -1.0, 0.0}));
-    const Vec3 down = Cross(forward, right);
+    Vec3 right{1.0, 0.0, 0.0};
+    Vec3 down{0.0, 1.0, 0.0};
+    Vec3 forward{0.0, 0.0, 1.0};
+    if (aims_at_point_of_interest_) {
+        forward = Normalized(Minus(pose.point_of_interest, pose.position));
+        right = Normalized(Cross(forward, Vec3{0.0, -1.0, 0.0}));
+        down = Cross(forward, right);
+    }
+    // Positive x turns the view down, positive y to the right, positive z
+    // rolls the image clockwise.
+    Turn(forward, down, pose.orientation.x);
+    Turn(forward, right, pose.orientation.y);
+    Turn(right, down, pose.orientation.z);
     CameraView view{};
     SetRow(view.matrix, 0, right, 0.0);
     SetRow(view.matrix, 1, down, 0.0);

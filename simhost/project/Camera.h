@@ -16,6 +16,9 @@ struct CameraPose {
     Vec3 position;
     Vec3 point_of_interest;
     double zoom;  // distance to the image plane, in pixels
+    // Degrees about the camera's own x, then y, then z axis, applied after
+    // it is aimed (at the point of interest, or along +z when it is not).
+    Vec3 orientation{0.0, 0.0, 0.0};
 };
 
 // What the host answers to an effect's camera-matrix query.
@@ -40,6 +43,10 @@ public:
     CameraPose PoseAt(double seconds) const;
     CameraView ViewAt(double seconds) const;
     size_t KeyCount() const { return keys_.size(); }
+    // A camera that ignores its point of interest looks along +z, turned
+    // only by its orientation.
+    void AimAtPointOfInterest(bool aim) { aims_at_point_of_interest_ = aim; }
+    bool AimsAtPointOfInterest() const { return aims_at_point_of_interest_; }
 
 private:
     struct Key {
@@ -48,6 +55,7 @@ private:
     };
     A_long width_;
     A_long height_;
+    bool aims_at_point_of_interest_ = true;
     std::vector<Key> keys_;
 };
 

@@ -3,8 +3,11 @@
 #pragma once
 
 #include "project/Project.h"
+#include "project/Scene.h"
 
 namespace simhost {
+
+Scene DemoScene();
 
 // Sets up the composition, its layer (the one carrying the effect under
 // test, whose id is kept) and the camera.

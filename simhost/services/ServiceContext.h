@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -96,6 +97,9 @@ public:
     std::optional<Refusal> OnAcquire(std::string_view name, int version);
     // The render pass under way, or null outside one.
     SmartRenderSession* RenderPass() const { return render_pass_; }
+    // Told the name of every host call as it is made, for progress reports;
+    // an empty function stops it.
+    void ObserveCalls(std::function<void(std::string_view op)> observer) { observer_ = std::move(observer); }
 
     // --- the serving helpers' part
 
@@ -107,6 +111,7 @@ public:
         current_op_ = op;
         ++calls_;
         const int op_call = ++op_calls_[static_cast<std::size_t>(op)];
+        if (observer_) observer_(OpName(op));
         if (trace_.Recording()) {
             trace_.Record(OpName(op), make_args(), failable);
         } else {
@@ -159,6 +164,7 @@ private:
     std::array<int, kOperationCount> op_calls_{};
     Op current_op_ = Op::AcquireSuite;
     SmartRenderSession* render_pass_ = nullptr;
+    std::function<void(std::string_view op)> observer_;
 };
 
 }  // namespace simhost

@@ -11,7 +11,7 @@
 #include "project/DemoScene.h"
 #include "support/EffectKeys.h"
 #include "support/NothingHeld.h"
-#include "support/ProjectDump.h"
+#include "project/ProjectDump.h"
 
 struct ControlSpec {
     const char* name;

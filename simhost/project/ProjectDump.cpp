@@ -1,8 +1,10 @@
-#include "support/ProjectDump.h"
+#include "project/ProjectDump.h"
 
 #include <cstdio>
 #include <cstring>
 #include <sstream>
+
+namespace simhost {
 
 namespace {
 
@@ -23,7 +25,7 @@ std::string Value(const AEGP_StreamVal2& value) { return Hex(&value, sizeof(valu
 
 }  // namespace
 
-std::string DumpProject(const simhost::Project& project) {
+std::string DumpProject(const Project& project) {
     std::ostringstream out;
     const simhost::Composition& comp = project.comp;
     out << "comp " << comp.width << "x" << comp.height << " frame " << comp.frame_duration.value << "/"
@@ -48,3 +50,5 @@ std::string DumpProject(const simhost::Project& project) {
     }
     return out.str();
 }
+
+}  // namespace simhost
