@@ -1,0 +1,124 @@
+#include "PressReport.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "ShortestNumber.h"
+#include "project/CameraPresets.h"
+
+namespace dorvane_host {
+
+namespace {
+
+std::string List(const std::vector<std::string>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    }
+    return text;
+}
+
+std::string SecondsText(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%.6g s", seconds);
+    return text;
+}
+
+std::string TimeText(const A_Time& time) {
+    return std::to_string(time.value) + "/" + std::to_string(time.scale) + " s";
+}
+
+}  // namespace
+
+ControlUids ClaimedControls(const simhost::Project& project, int layer_id) {
+    ControlUids uids{};
+    for (std::size_t i = 0; i < uids.size(); ++i) uids[i] = ClaimedControl(project, layer_id, kControls[i]);
+    return uids;
+}
+
+std::vector<std::string> DescribePress(const ControlUids& before, const ControlUids& after,
+                                       const Recording& recording) {
+    std::vector<std::string> created, reused, missing;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const std::string name = kControls[i].name;
+        if (after[i] == 0) {
+            missing.push_back(name);
+        } else if (after[i] == before[i]) {
+            reused.push_back(name);
+        } else {
+            created.push_back(name);
+        }
+    }
+    std::vector<std::string> lines;
+    if (!created.empty()) {
+        lines.push_back((created.size() == 6 ? "created all six controls: " : "created ") + List(created));
+    }
+    if (!reused.empty()) {
+        lines.push_back((reused.size() == 6 ? "reused all six controls already on the layer: "
+                                            : "reused, as already on the layer: ") +
+                        List(reused));
+    }
+    if (!missing.empty()) lines.push_back("left without: " + List(missing));
+
+    const std::size_t frames = recording.Frames();
+    const RecordedControl& fov = recording.Control(kFov);
+    std::string keys = "keyed " + std::to_string(frames) +
+                       " frames into each of Camera_Fov and Camera_Row1 to Camera_Row4 (" +
+                       std::to_string(frames * 5) + " keys";
+    if (frames > 0) {
+        keys += ", from " + TimeText(fov.keys.front().time) + " to " + TimeText(fov.keys.back().time);
+    }
+    lines.push_back(keys + ")");
+    lines.push_back("set Camera_Aspect once to " + Shortest(recording.Aspect()) + " (width over height), not keyed");
+    int enabled = 0;
+    for (const RecordedControl& control : recording.controls) enabled += control.enabled ? 1 : 0;
+    lines.push_back(enabled == 0 ? "left all six switched off" : std::to_string(enabled) + " of them left switched on");
+    return lines;
+}
+
+long long FramesInSpan(const A_Time& duration, const A_Time& frame_duration) {
+    const long double span = std::fabs(static_cast<long double>(simhost::Seconds(duration)));
+    return static_cast<long long>(std::ceil(span / simhost::Seconds(frame_duration)));
+}
+
+std::string RateText(const A_Time& frame_duration) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%.3f", 1.0 / simhost::Seconds(frame_duration));
+    std::string rate = text;
+    while (rate.back() == '0') rate.pop_back();
+    if (rate.back() == '.') rate.pop_back();
+    return rate;
+}
+
+std::vector<std::string> DescribeScene(const simhost::Scene& scene, bool built_in) {
+    std::vector<std::string> lines;
+    lines.push_back("\"" + scene.name + "\"" + (built_in ? " (built in)" : "") + ": " + std::to_string(scene.width) +
+                    "x" + std::to_string(scene.height) + " at " + RateText(scene.frame_duration) +
+                    " fps (a frame lasts " + TimeText(scene.frame_duration) + ")");
+    lines.push_back("the layer starts at " + TimeText(scene.in_point) + " (" +
+                    SecondsText(simhost::Seconds(scene.in_point)) + ") and lasts " + TimeText(scene.duration) + " (" +
+                    SecondsText(simhost::Seconds(scene.duration)) + ", " +
+                    std::to_string(FramesInSpan(scene.duration, scene.frame_duration)) + " frames)");
+    switch (scene.camera.kind) {
+        case simhost::SceneCamera::Kind::None:
+            lines.push_back("no camera: the host's stand-in, a 50 mm view of the composition's centre");
+            break;
+        case simhost::SceneCamera::Kind::Preset:
+            lines.push_back(std::string("camera preset \"") + simhost::CameraPresetName(scene.camera.preset) +
+                            "\" over the layer's span");
+            break;
+        case simhost::SceneCamera::Kind::Keyed:
+            lines.push_back("a camera with " + std::to_string(scene.camera.keys.size()) + " keys, " +
+                            (scene.camera.aims_at_point_of_interest ? "aimed at a point of interest"
+                                                                    : "turned by its orientation"));
+            break;
+    }
+    for (const simhost::SceneEffect& effect : scene.effects) {
+        lines.push_back("already on the layer: " + effect.kind + " \"" + effect.name + "\"" +
+                        (effect.enabled ? "" : ", switched off") +
+                        (effect.keys.empty() ? "" : ", " + std::to_string(effect.keys.size()) + " keys"));
+    }
+    return lines;
+}
+
+}  // namespace dorvane_host

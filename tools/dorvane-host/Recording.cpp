@@ -1,0 +1,94 @@
+#include "Recording.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace dorvane_host {
+
+const ControlName kControls[6] = {
+    {"Camera_Fov", "ADBE Slider Control"},    {"Camera_Aspect", "ADBE Slider Control"},
+    {"Camera_Row1", "ADBE Point3D Control"}, {"Camera_Row2", "ADBE Point3D Control"},
+    {"Camera_Row3", "ADBE Point3D Control"}, {"Camera_Row4", "ADBE Point3D Control"},
+};
+
+namespace {
+
+const simhost::EffectInstance* FindClaimed(const simhost::Project& project, int layer_id,
+                                           const ControlName& control) {
+    const simhost::Layer* layer = project.FindLayer(layer_id);
+    if (layer == nullptr) return nullptr;
+    const std::string name(control.name);
+    const std::u16string wide(name.begin(), name.end());
+    for (const simhost::EffectInstance& effect : layer->effects) {
+        const simhost::InstalledEffect* kind = project.FindInstalled(effect.key);
+        if (kind != nullptr && kind->match_name == control.kind && effect.name == wide) return &effect;
+    }
+    return nullptr;
+}
+
+simhost::Vec3 Components(const AEGP_StreamVal2& value, bool three_d) {
+    if (three_d) return {value.three_d.x, value.three_d.y, value.three_d.z};
+    return {value.one_d, 0.0, 0.0};
+}
+
+double Seconds(long long value, A_u_long scale) { return static_cast<double>(value) / static_cast<double>(scale); }
+
+// The host keeps a key at layer seconds (composition seconds less the
+// layer's start); the press wrote it at a whole number of ticks.
+A_Time CompTime(double layer_seconds, const A_Time& start, A_u_long scale) {
+    const double start_seconds = simhost::Seconds(start);
+    const long long ticks = std::llround((layer_seconds + start_seconds) * static_cast<double>(scale));
+    if (Seconds(ticks, scale) - start_seconds != layer_seconds || ticks < INT32_MIN || ticks > INT32_MAX) {
+        throw std::runtime_error("a key at " + std::to_string(layer_seconds) + " s of layer time lies off the grid of " +
+                                 std::to_string(scale) + " ticks a second");
+    }
+    return {static_cast<A_long>(ticks), scale};
+}
+
+}  // namespace
+
+std::size_t Recording::Frames() const {
+    std::size_t frames = SIZE_MAX;
+    for (ControlIndex index : {kFov, kRow1, kRow2, kRow3, kRow4}) frames = std::min(frames, controls[index].keys.size());
+    return frames;
+}
+
+int ClaimedControl(const simhost::Project& project, int layer_id, const ControlName& control) {
+    const simhost::EffectInstance* effect = FindClaimed(project, layer_id, control);
+    return effect == nullptr ? 0 : effect->uid;
+}
+
+Recording ReadRecording(const simhost::Project& project, int layer_id, const std::string& scene_name) {
+    const simhost::Layer* layer = project.FindLayer(layer_id);
+    if (layer == nullptr) throw std::runtime_error("the project has no layer " + std::to_string(layer_id));
+    Recording recording;
+    recording.scene_name = scene_name;
+    recording.width = project.comp.width;
+    recording.height = project.comp.height;
+    recording.frame_duration = project.comp.frame_duration;
+    recording.in_point = layer->in_point;
+    recording.duration = layer->duration;
+    const A_u_long scale = std::max({layer->in_point.scale, layer->duration.scale, project.comp.frame_duration.scale});
+    for (const ControlName& name : kControls) {
+        RecordedControl control;
+        control.name = name;
+        const simhost::EffectInstance* effect = FindClaimed(project, layer_id, name);
+        if (effect != nullptr && effect->params.size() >= 2) {
+            const simhost::Stream& stream = effect->params[1];
+            control.found = true;
+            control.three_d = simhost::NumericComponents(stream.type) == 3;
+            control.enabled = (effect->flags & AEGP_EffectFlags_ACTIVE) != 0;
+            control.static_value = Components(stream.value, control.three_d);
+            control.keys.reserve(stream.keyframes.size());
+            for (const simhost::Keyframe& key : stream.keyframes) {
+                const A_Time time = CompTime(key.layer_seconds, layer->offset, scale);
+                control.keys.push_back({time, Seconds(time.value, time.scale), Components(key.value, control.three_d)});
+            }
+        }
+        recording.controls.push_back(std::move(control));
+    }
+    return recording;
+}
+
+}  // namespace dorvane_host
