@@ -10,8 +10,15 @@ namespace dorvane_host {
 
 namespace {
 
-// JSON has no infinity or NaN: such a value is written as null.
-std::string JsonNumber(double value) { return std::isfinite(value) ? Shortest(value) : "null"; }
+// JSON has no infinity or NaN: such a value is written as null. A whole
+// number keeps a fraction, so that readers take it as floating point and
+// keep the sign of -0.0.
+std::string JsonNumber(double value) {
+    if (!std::isfinite(value)) return "null";
+    std::string text = Shortest(value);
+    if (text.find_first_of(".e") == std::string::npos) text += ".0";
+    return text;
+}
 
 std::string JsonText(const std::string& text) { return nlohmann::json(text).dump(); }
 

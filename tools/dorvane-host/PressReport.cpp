@@ -77,8 +77,11 @@ std::vector<std::string> DescribePress(const ControlUids& before, const ControlU
 }
 
 long long FramesInSpan(const A_Time& duration, const A_Time& frame_duration) {
-    const long double span = std::fabs(static_cast<long double>(simhost::Seconds(duration)));
-    return static_cast<long long>(std::ceil(span / simhost::Seconds(frame_duration)));
+    // Both products are whole numbers below 2^64, held exactly, so a span of
+    // whole frames divides exactly.
+    const long double span = std::fabs(static_cast<long double>(duration.value)) * frame_duration.scale;
+    const long double frame = static_cast<long double>(duration.scale) * frame_duration.value;
+    return static_cast<long long>(std::ceil(span / frame));
 }
 
 std::string RateText(const A_Time& frame_duration) {

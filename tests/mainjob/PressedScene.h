@@ -1,0 +1,48 @@
+// A scene built into a fresh host and pressed once, with the recording
+// read back: the starting point of the main job's tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "Host.h"
+#include "Recording.h"
+#include "SceneFile.h"
+#include "project/Scene.h"
+
+// The example scenes shipped with the demo.
+inline std::string ExamplePath(const std::string& file) { return std::string(DORVANE_EXAMPLES_DIR) + "/" + file; }
+
+inline simhost::Scene ExampleScene(const std::string& file) {
+    simhost::Host host(DORVANE_PLUGIN_PATH);
+    return dorvane_host::ReadSceneFile(ExamplePath(file), host.project());
+}
+
+class PressedScene {
+public:
+    explicit PressedScene(const simhost::Scene& pressed_scene) : host(DORVANE_PLUGIN_PATH), scene(pressed_scene) {
+        host.SetTracing(false);
+        EXPECT_EQ(host.GlobalSetup(), PF_Err_NONE);
+        EXPECT_EQ(host.ParamsSetup(), PF_Err_NONE);
+        simhost::BuildScene(host.project(), host.Instance().layer_id, scene);
+        EXPECT_EQ(host.UserChangedParam(1), PF_Err_NONE);
+        recording = dorvane_host::ReadRecording(host.project(), host.Instance().layer_id, scene.name);
+    }
+
+    // The value stream of the control the press claimed.
+    const simhost::Stream& ControlStream(dorvane_host::ControlIndex index) {
+        const int uid =
+            dorvane_host::ClaimedControl(host.project(), host.Instance().layer_id, dorvane_host::kControls[index]);
+        const simhost::EffectInstance* effect = host.project().FindEffect(host.Instance().layer_id, uid);
+        if (effect == nullptr) throw std::runtime_error(std::string("no control ") + dorvane_host::kControls[index].name);
+        return effect->params.at(1);
+    }
+
+    const simhost::Layer& TheLayer() { return *host.project().FindLayer(host.Instance().layer_id); }
+
+    simhost::Host host;
+    simhost::Scene scene;
+    dorvane_host::Recording recording;
+};
