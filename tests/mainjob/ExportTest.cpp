@@ -179,26 +179,16 @@ TEST(Exports, OfTheDefaultSceneHold300KeysAtWholeNtscFrames) {
     EXPECT_EQ(recording.Aspect(), 1920.0 / 1080.0);
 }
 
-class ExportsOfEveryScene : public testing::TestWithParam<const char*> {
-protected:
-    static simhost::Scene SceneNamed(const std::string& name) {
-        if (name == "demo") return simhost::DemoScene();
-        simhost::Scene scene = ExampleScene(name);
-        // The hour-long example, shortened: what it adds here is a
-        // composition without a camera, not its length.
-        dorvane_host::OverrideTiming(scene, {std::nullopt, 90, std::nullopt});
-        return scene;
-    }
-};
+class ExportsOfEveryScene : public testing::TestWithParam<const char*> {};
 
 TEST_P(ExportsOfEveryScene, ReadBackEqualToTheProject) {
-    PressedScene pressed(SceneNamed(GetParam()));
+    PressedScene pressed(TestScene(GetParam()));
     ExpectJsonEqualsProject(pressed);
     ExpectCsvEqualsProject(pressed);
 }
 
 TEST_P(ExportsOfEveryScene, TableHasALinePerFrameNumberedInCompositionFrames) {
-    PressedScene pressed(SceneNamed(GetParam()));
+    PressedScene pressed(TestScene(GetParam()));
     std::ostringstream text;
     dorvane_host::WriteFrameTable(pressed.recording, text);
     std::istringstream lines(text.str());
@@ -221,9 +211,7 @@ TEST_P(ExportsOfEveryScene, TableHasALinePerFrameNumberedInCompositionFrames) {
     EXPECT_EQ(count, pressed.recording.Frames());
 }
 
-INSTANTIATE_TEST_SUITE_P(DemoAndExamples, ExportsOfEveryScene,
-                         testing::Values("demo", "orbit-24fps.json", "earlier-controls.json",
-                                         "hour-60fps-no-camera.json"));
+INSTANTIATE_TEST_SUITE_P(DemoAndExamples, ExportsOfEveryScene, EveryTestScene());
 
 TEST(ShortestNumber, ReadsBackToTheSameDoubleInFewestDigits) {
     EXPECT_EQ(dorvane_host::Shortest(0.1), "0.1");

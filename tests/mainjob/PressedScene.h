@@ -10,6 +10,8 @@
 #include "Host.h"
 #include "Recording.h"
 #include "SceneFile.h"
+#include "TimingOverrides.h"
+#include "project/DemoScene.h"
 #include "project/Scene.h"
 
 // The example scenes shipped with the demo.
@@ -18,6 +20,19 @@ inline std::string ExamplePath(const std::string& file) { return std::string(DOR
 inline simhost::Scene ExampleScene(const std::string& file) {
     simhost::Host host(DORVANE_PLUGIN_PATH);
     return dorvane_host::ReadSceneFile(ExamplePath(file), host.project());
+}
+
+// The built-in scene ("demo") or an example, shortened to 90 frames: the
+// hour-long example adds a composition without a camera, not its length.
+inline simhost::Scene TestScene(const std::string& name) {
+    if (name == "demo") return simhost::DemoScene();
+    simhost::Scene scene = ExampleScene(name);
+    dorvane_host::OverrideTiming(scene, {std::nullopt, 90, std::nullopt});
+    return scene;
+}
+
+inline auto EveryTestScene() {
+    return testing::Values("demo", "orbit-24fps.json", "earlier-controls.json", "hour-60fps-no-camera.json");
 }
 
 class PressedScene {

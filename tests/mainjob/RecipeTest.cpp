@@ -5,8 +5,6 @@
 #include <cmath>
 
 #include "PressedScene.h"
-#include "TimingOverrides.h"
-#include "project/DemoScene.h"
 
 namespace {
 
@@ -24,20 +22,12 @@ simhost::CameraPose ScenePose(PressedScene& pressed, double seconds) {
     return comp.camera ? comp.camera->PoseAt(seconds) : simhost::Camera::Default(comp.width, comp.height).PoseAt(seconds);
 }
 
-class Recipes : public testing::TestWithParam<const char*> {
-protected:
-    static simhost::Scene SceneNamed(const std::string& name) {
-        if (name == "demo") return simhost::DemoScene();
-        simhost::Scene scene = ExampleScene(name);
-        dorvane_host::OverrideTiming(scene, {std::nullopt, 120, std::nullopt});
-        return scene;
-    }
-};
+class Recipes : public testing::TestWithParam<const char*> {};
 
 // h / (2·tan(fov / 2)): the camera's zoom, from Camera_Fov and the
 // composition's height.
 TEST_P(Recipes, ZoomFromTheFieldOfViewIsTheCamerasZoom) {
-    PressedScene pressed(SceneNamed(GetParam()));
+    PressedScene pressed(TestScene(GetParam()));
     const double height = pressed.host.project().comp.height;
     for (const RecordedKey& key : pressed.recording.Control(dorvane_host::kFov).keys) {
         const double zoom = height / (2.0 * std::tan(key.value.x / 2.0));
@@ -48,7 +38,7 @@ TEST_P(Recipes, ZoomFromTheFieldOfViewIsTheCamerasZoom) {
 
 // Camera_Row4 is the camera's position, exactly.
 TEST_P(Recipes, RowFourIsTheCamerasPosition) {
-    PressedScene pressed(SceneNamed(GetParam()));
+    PressedScene pressed(TestScene(GetParam()));
     for (const RecordedKey& key : pressed.recording.Control(dorvane_host::kRow4).keys) {
         const Vec3 position = ScenePose(pressed, key.seconds).position;
         EXPECT_EQ(key.value.x, position.x) << "at " << key.seconds << " s";
@@ -59,7 +49,7 @@ TEST_P(Recipes, RowFourIsTheCamerasPosition) {
 
 // A camera without scale: rows 1 to 3 are unit length and at right angles.
 TEST_P(Recipes, RowsOneToThreeAreOrthonormal) {
-    PressedScene pressed(SceneNamed(GetParam()));
+    PressedScene pressed(TestScene(GetParam()));
     const dorvane_host::Recording& recording = pressed.recording;
     for (std::size_t k = 0; k < recording.Frames(); ++k) {
         const Vec3 rows[3] = {recording.Control(dorvane_host::kRow1).keys[k].value,
@@ -74,9 +64,7 @@ TEST_P(Recipes, RowsOneToThreeAreOrthonormal) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(DemoAndExamples, Recipes,
-                         testing::Values("demo", "orbit-24fps.json", "earlier-controls.json",
-                                         "hour-60fps-no-camera.json"));
+INSTANTIATE_TEST_SUITE_P(DemoAndExamples, Recipes, EveryTestScene());
 
 // Row4 + d·Row3 is the point d pixels ahead of the camera: for a camera
 // aimed at a point of interest, at its distance, that point. (The host's
@@ -84,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(DemoAndExamples, Recipes,
 class AimedRecipes : public Recipes {};
 
 TEST_P(AimedRecipes, APointAheadAlongRowThreeIsThePointOfInterest) {
-    PressedScene pressed(SceneNamed(GetParam()));
+    PressedScene pressed(TestScene(GetParam()));
     const dorvane_host::Recording& recording = pressed.recording;
     for (std::size_t k = 0; k < recording.Frames(); ++k) {
         const RecordedKey& position = recording.Control(dorvane_host::kRow4).keys[k];

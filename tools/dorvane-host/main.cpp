@@ -49,7 +49,7 @@ struct Options {
 // standard error or to the file given.
 class TraceOutput {
 public:
-    TraceOutput(const Options& options, simhost::Host& host) : host_(host) {
+    explicit TraceOutput(const Options& options, simhost::Host& host) : host_(host) {
         if (!options.trace) return;
         if (!options.trace_file.empty()) {
             file_ = std::make_unique<std::ofstream>(options.trace_file, std::ios::binary);
