@@ -9,8 +9,10 @@ rc="$3"
 work=$(mktemp -d "${TMPDIR:-/tmp}/dorvane-rc.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-# No preprocessor: the script needs none, and none may be there.
-"$rc" /no-preprocess /FO "$work/rc.res" "$script"
+# No preprocessor: the script needs none, and none may be there. rc reads a
+# word that starts with a slash as an option, so a script under /data or /ci
+# would be taken for /d or /c: "--" ends the options before the path.
+"$rc" /no-preprocess /FO "$work/rc.res" -- "$script"
 "$windres" -i "$script" -O res -o "$work/windres.res"
 # Decompiled, the two must read the same, but for the memory flags, which
 # 64-bit Windows ignores and the two compilers default differently.
