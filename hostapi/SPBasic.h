@@ -33,7 +33,7 @@ struct SPBasicSuite {
 #ifdef __APPLE__
 static_assert(sizeof(SPBoolean) == 1, "SPBoolean is a byte on macOS");
 #else
-static_assert(sizeof(SPBoolean) == 4, "SPBoolean is 32 bits on Windows, as the simulated host serves it");
+static_assert(sizeof(SPBoolean) == 4, "SPBoolean is 32 bits on Windows");
 #endif
 static_assert(sizeof(SPBasicSuite) == 56, "SPBasicSuite layout");
 static_assert(offsetof(SPBasicSuite, ReleaseSuite) == 8, "SPBasicSuite layout");
