@@ -4,8 +4,14 @@
 # passes it. The one export macro is the only allowed exception.
 set -eu
 plugin_dir="$1"
+# A wrong folder must fail the check, not pass it with nothing read.
+[ -f "$plugin_dir/MureloPlugin.h" ] || { echo "no plug-in sources in $plugin_dir"; exit 1; }
+# grep's 1 is "nothing found"; anything above is a failure to read.
+status=0
 found=$(grep -rnE '__int128|__builtin_|__extension__|__attribute__|__declspec|__asm|\basm\b|\btypeof\b|#[[:space:]]*pragma' \
-    --include='*.h' --include='*.cpp' "$plugin_dir" |
+    --include='*.h' --include='*.cpp' "$plugin_dir") || status=$?
+[ "$status" -le 1 ] || { echo "cannot read the sources in $plugin_dir"; exit 1; }
+found=$(printf '%s\n' "$found" |
     grep -vE '^[^:]*MureloPlugin\.h:[0-9]+:#define DORVANE_EXPORT |:#pragma once$' || true)
 if [ -n "$found" ]; then
     echo "compiler extensions in the plug-in's sources:"
