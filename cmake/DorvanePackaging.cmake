@@ -24,11 +24,12 @@ else()
     set(dorvane_plugin_dir "lib/dorvane")
     set(dorvane_platform "linux-x86_64")
 endif()
+# The host's folder is on another machine when cross-building: the tree is
+# staged in the build, ready to copy (or --prefix to put it elsewhere).
+set(DORVANE_STAGING_PREFIX "${CMAKE_BINARY_DIR}/stage" CACHE INTERNAL "")
 if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT AND dorvane_host_common_dir)
     if(CMAKE_CROSSCOMPILING)
-        # The host's folder is on another machine: stage the tree in the
-        # build, ready to copy (or --prefix to put it elsewhere).
-        set(CMAKE_INSTALL_PREFIX "${CMAKE_BINARY_DIR}/stage" CACHE PATH "Install prefix" FORCE)
+        set(CMAKE_INSTALL_PREFIX "${DORVANE_STAGING_PREFIX}" CACHE PATH "Install prefix" FORCE)
     else()
         set(CMAKE_INSTALL_PREFIX "${dorvane_host_common_dir}" CACHE PATH "Install prefix" FORCE)
     endif()

@@ -21,7 +21,7 @@ add_test(NAME install_puts_the_plugin_in_the_plugin_folder
 if(CMAKE_CROSSCOMPILING)
     add_test(NAME install_of_a_cross_build_stays_in_the_build
         COMMAND "${CMAKE_COMMAND}" "-DBUILD_DIR=${CMAKE_BINARY_DIR}" -DDEFAULT_PREFIX=ON
-                "-DPREFIX=${CMAKE_INSTALL_PREFIX}" "-DEXPECTED=${dorvane_installed}"
+                "-DPREFIX=${DORVANE_STAGING_PREFIX}" "-DEXPECTED=${dorvane_installed}"
                 -P "${dorvane_install_checks}/check_install.cmake")
 endif()
 if(DORVANE_PACKAGE_FILE)

@@ -3,6 +3,10 @@
 #   cmake -DBUILD_DIR=... -DPREFIX=... -DEXPECTED="a|b" -P check_install.cmake
 # With -DDEFAULT_PREFIX=ON it installs without --prefix, as a user first
 # tries, and looks under PREFIX, where the build's default must put it.
+# It empties PREFIX and reads everything under it: a folder of its own.
+if(NOT IS_ABSOLUTE "${PREFIX}")
+    message(FATAL_ERROR "PREFIX must be an absolute folder, not '${PREFIX}'")
+endif()
 file(REMOVE_RECURSE "${PREFIX}")
 set(prefix_option --prefix "${PREFIX}")
 if(DEFAULT_PREFIX)
