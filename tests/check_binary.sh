@@ -29,13 +29,20 @@ case "$plugin" in
         echo "no US-English PIPL resource 16000 (found language: '$language')"
         exit 1
     fi
+    [ -n "$version" ] || { echo "no version (a.b.c.d) given to look for"; exit 1; }
     numbers=$(echo "$version" | sed "s/\./, /g")  # as windres writes them
     for line in "FILEVERSION $numbers" "PRODUCTVERSION $numbers" "VALUE \"FileVersion\", \"$version\"" \
         "VALUE \"ProductVersion\", \"$version\"" "VALUE \"ProductName\", \"Dorvane\"" "VALUE \"FileDescription\", \""; do
         printf '%s\n' "$resources" | grep -qF "$line" || { echo "version resource lacks: $line"; exit 1; }
     done
-    # Dropped by the link, with the messages only they hold.
+    # Dropped by the link, with the messages only they hold. A file without
+    # a symbol table (nm says so and succeeds) would hide them: the entry
+    # point must be listed for their absence to mean anything.
     symbols=$(x86_64-w64-mingw32-nm --defined-only "$plugin" | awk '{print $3}')
+    if ! printf '%s\n' "$symbols" | grep -qx "$entry"; then
+        echo "no symbol table in which to look for the routines nothing calls"
+        exit 1
+    fi
     for routine in $unreferenced_routines; do
         if printf '%s\n' "$symbols" | grep -qx "$routine"; then
             echo "$routine is in the .aex"
