@@ -5,14 +5,24 @@ include(ExternalProject)
 
 set(DORVANE_BUILD_MACHINE_DIR "${CMAKE_BINARY_DIR}/build-machine")
 set(DORVANE_PIPL_GENERATOR "${DORVANE_BUILD_MACHINE_DIR}/tools/pipl/dorvane-pipl")
-set(DORVANE_BUNDLE_FILES_CHECK "${DORVANE_BUILD_MACHINE_DIR}/tests/bundle/mac_bundle_files_tests")
+set(dorvane_build_machine_programs "${DORVANE_PIPL_GENERATOR}")
+
+# The bundle checks (and GoogleTest under them) only for a tested macOS build:
+# a Windows build has no bundle to check.
+if(APPLE AND DORVANE_TESTS)
+    set(dorvane_build_machine_tests ON)
+    set(DORVANE_BUNDLE_FILES_CHECK "${DORVANE_BUILD_MACHINE_DIR}/tests/bundle/mac_bundle_files_tests")
+    list(APPEND dorvane_build_machine_programs "${DORVANE_BUNDLE_FILES_CHECK}")
+else()
+    set(dorvane_build_machine_tests OFF)
+endif()
 
 ExternalProject_Add(build_machine_programs
     SOURCE_DIR "${PROJECT_SOURCE_DIR}"
     BINARY_DIR "${DORVANE_BUILD_MACHINE_DIR}"
     CMAKE_ARGS -DDORVANE_BUILD_MACHINE_PROGRAMS=ON -DCMAKE_BUILD_TYPE=Release
-               -DDORVANE_WERROR=${DORVANE_WERROR}
+               -DDORVANE_WERROR=${DORVANE_WERROR} -DDORVANE_TESTS=${dorvane_build_machine_tests}
     # The nested build decides itself whether anything changed.
     BUILD_ALWAYS ON
-    BUILD_BYPRODUCTS "${DORVANE_PIPL_GENERATOR}" "${DORVANE_BUNDLE_FILES_CHECK}"
+    BUILD_BYPRODUCTS ${dorvane_build_machine_programs}
     INSTALL_COMMAND "")
