@@ -41,15 +41,16 @@ std::string Quoted(const std::string& value) {
     return text + "\"";
 }
 
+// The four parts of the file version, major first, joined by `separator`.
+std::string FileVersion(const char* separator) {
+    return std::to_string(dorvane::kMajorVersion) + separator + std::to_string(dorvane::kMinorVersion) +
+           separator + std::to_string(dorvane::kBugVersion) + separator +
+           std::to_string(dorvane::kBuildVersion);
+}
+
 std::string VersionResource(const std::string& file_name) {
-    const std::string numbers = std::to_string(dorvane::kMajorVersion) + "," +
-                                std::to_string(dorvane::kMinorVersion) + "," +
-                                std::to_string(dorvane::kBugVersion) + "," +
-                                std::to_string(dorvane::kBuildVersion);
-    const std::string dotted = std::to_string(dorvane::kMajorVersion) + "." +
-                               std::to_string(dorvane::kMinorVersion) + "." +
-                               std::to_string(dorvane::kBugVersion) + "." +
-                               std::to_string(dorvane::kBuildVersion);
+    const std::string numbers = FileVersion(",");
+    const std::string dotted = FileVersion(".");
     const std::pair<const char*, std::string> strings[] = {
         {"FileDescription", dorvane::kDescription},
         {"FileVersion", dotted},
