@@ -16,6 +16,8 @@ case "$plugin" in
     exports=$(printf '%s\n' "$dump" | sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' |
         sed '1d' | sed -n 's/.*\] //p')
     imports=$(printf '%s\n' "$dump" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+    # Every .aex imports kernel32.dll: none read means the list was not found.
+    [ -n "$imports" ] || { echo "no imports read, not even kernel32.dll"; exit 1; }
     for dll in $imports; do
         case "$dll" in
         kernel32.dll | msvcrt.dll | user32.dll | advapi32.dll | ntdll.dll | ucrtbase.dll | api-ms-win-*) ;;
