@@ -25,9 +25,7 @@ A_Err GetStreamNumKFs(AEGP_StreamRefH stream, A_long* countPL) {
 
 A_Err DeleteKeyframe(AEGP_StreamRefH stream, AEGP_KeyframeIndex index) {
     return Serve(Op::AEGP_DeleteKeyframe, Args(stream, index), [&](ServiceContext& host) -> A_Err {
-        const StreamTarget* target = StreamTargetBehind(host, stream);
-        if (target == nullptr) return A_Err_PARAMETER;
-        Stream* param = ParamStreamOf(host, *target);
+        Stream* param = ParamStreamBehind(host, stream);
         if (param == nullptr || index < 0 || static_cast<std::size_t>(index) >= param->keyframes.size()) {
             return A_Err_PARAMETER;
         }

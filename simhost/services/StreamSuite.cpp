@@ -124,9 +124,7 @@ A_Err DisposeStreamValue(AEGP_StreamValue2* valueP) {
 A_Err SetStreamValue(AEGP_PluginID plugin_id, AEGP_StreamRefH stream, AEGP_StreamValue2* valueP) {
     return Serve(Op::AEGP_SetStreamValue, Args(plugin_id, stream, valueP), [&](ServiceContext& host) -> A_Err {
         if (valueP == nullptr || !KnownPluginId(host, plugin_id)) return A_Err_PARAMETER;
-        const StreamTarget* target = StreamTargetBehind(host, stream);
-        if (target == nullptr) return A_Err_PARAMETER;
-        Stream* param = ParamStreamOf(host, *target);
+        Stream* param = ParamStreamBehind(host, stream);
         if (param == nullptr || !param->HasValue()) return A_Err_PARAMETER;
         // Assumed host behaviour: a record is written only to the stream it
         // was read from, and only a stream without keyframes takes a static
