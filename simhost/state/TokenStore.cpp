@@ -3,8 +3,8 @@
 namespace simhost {
 
 void** TokenStore::Issue(RefId id) {
-    tokens_.push_back({nullptr, id});
-    void** slot = &tokens_.back().slot;
+    slots_.push_back(nullptr);
+    void** slot = &slots_.back();
     ids_.emplace(slot, id);
     return slot;
 }
@@ -17,11 +17,6 @@ std::optional<RefId> TokenStore::IdOf(const void* token) const {
     auto found = ids_.find(token);
     if (found == ids_.end()) return std::nullopt;
     return found->second;
-}
-
-bool TokenStore::Issued(const void* token, RefKind kind) const {
-    const std::optional<RefId> id = IdOf(token);
-    return id && id->kind == kind;
 }
 
 }  // namespace simhost

@@ -31,15 +31,9 @@ public:
 
     // The name of a token this store issued; nothing for any other address.
     std::optional<RefId> IdOf(const void* token) const;
-    // Whether `token` is one this store issued as a `kind`.
-    bool Issued(const void* token, RefKind kind) const;
 
 private:
-    struct Token {
-        void* slot = nullptr;
-        RefId id;
-    };
-    std::deque<Token> tokens_;  // a deque never moves what it holds
+    std::deque<void*> slots_;  // a deque never moves what it holds
     std::unordered_map<const void*, RefId> ids_;
     std::array<unsigned, kRefKinds> counts_{};
 };
