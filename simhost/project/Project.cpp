@@ -11,6 +11,12 @@ const InstalledEffect* Project::FindInstalled(AEGP_InstalledEffectKey key) const
     return found == installed.end() ? nullptr : &*found;
 }
 
+const InstalledEffect* Project::FindInstalledByMatchName(const std::string& match_name) const {
+    auto found = std::find_if(installed.begin(), installed.end(),
+                              [&](const InstalledEffect& effect) { return effect.match_name == match_name; });
+    return found == installed.end() ? nullptr : &*found;
+}
+
 Layer* Project::FindLayer(int id) {
     auto found = std::find_if(comp.layers.begin(), comp.layers.end(), [&](const Layer& layer) { return layer.id == id; });
     return found == comp.layers.end() ? nullptr : &*found;

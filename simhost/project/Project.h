@@ -63,6 +63,9 @@ struct Project {
     int next_id = 1;
 
     const InstalledEffect* FindInstalled(AEGP_InstalledEffectKey key) const;
+    // The first installed effect of this match name, the one the host's
+    // walk meets first; null when there is none.
+    const InstalledEffect* FindInstalledByMatchName(const std::string& match_name) const;
     Layer* FindLayer(int id);
     const Layer* FindLayer(int id) const;
     // The effect instance with this uid on that layer, or null.

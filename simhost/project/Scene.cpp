@@ -29,10 +29,7 @@ AEGP_StreamVal2 StreamValue(const Stream& stream, const std::vector<double>& com
 }
 
 void AddEffect(Project& project, int layer_id, const SceneEffect& effect) {
-    const InstalledEffect* installed = nullptr;
-    for (const InstalledEffect& candidate : project.installed) {
-        if (candidate.match_name == effect.kind && installed == nullptr) installed = &candidate;
-    }
+    const InstalledEffect* installed = project.FindInstalledByMatchName(effect.kind);
     if (installed == nullptr || installed->params.size() < 2 || !installed->params[1].HasValue()) {
         throw std::invalid_argument("the host has no control effect " + effect.kind);
     }
