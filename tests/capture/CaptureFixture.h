@@ -4,14 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Host.h"
 #include "project/DemoScene.h"
+#include "project/ProjectDump.h"
 #include "support/EffectKeys.h"
 #include "support/NothingHeld.h"
-#include "project/ProjectDump.h"
+
+// The undo step a press makes.
+constexpr const char* kUndoLabel = "Teskaline: Create Expression Controls";
+// The code of a host call a test makes fail: no host call returns it of
+// its own accord.
+constexpr A_Err kInjected = 7321;
 
 struct ControlSpec {
     const char* name;
@@ -63,3 +70,18 @@ public:
 
     simhost::Host host;
 };
+
+// After a press refused before it recorded anything: nothing held, every
+// batch ended without a keyframe added, and one undo step that leaves the
+// project as it was before the press.
+inline void ExpectNothingRecorded(CaptureHost& capture, const std::string& before, size_t steps_before) {
+    EXPECT_TRUE(NothingHeld(capture.host));
+    EXPECT_EQ(capture.host.trace().Count("AEGP_AddKeyframes"), 0u);
+    EXPECT_EQ(capture.host.trace().Count("AEGP_EndAddKeyframes"), 5u);  // each batch ended, none added
+    for (size_t i = 1; i < capture.TheLayer().effects.size(); ++i) {
+        EXPECT_TRUE(capture.TheLayer().effects[i].params[1].keyframes.empty());
+    }
+    ASSERT_EQ(capture.host.undo().Steps().size(), steps_before + 1);
+    EXPECT_EQ(capture.host.Undo(), std::optional<std::string>(kUndoLabel));
+    EXPECT_EQ(capture.Dump(), before);
+}

@@ -8,8 +8,6 @@ namespace {
 
 using simhost::EffectInstance;
 
-constexpr const char* kUndoLabel = "Teskaline: Create Expression Controls";
-
 // The sample times of the demo layer: 300 frames at 29.97 fps from 0.
 std::vector<A_Time> DemoSampleTimes() {
     std::vector<A_Time> times;
@@ -182,17 +180,11 @@ TEST(CreateControls, MissingGlobalBlockTouchesNothing) {
 
 TEST(CreateControls, ZeroFrameDurationIsRefusedNotLooped) {
     CaptureHost capture;
-    const std::string before = capture.Dump();
     capture.host.project().comp.frame_duration = {0, 30000};
+    const std::string before = capture.Dump();
+    const size_t steps_before = capture.host.undo().Steps().size();
     EXPECT_EQ(capture.host.UserChangedParam(1), PF_Err_INTERNAL_STRUCT_DAMAGED);
-    EXPECT_TRUE(NothingHeld(capture.host));
-    EXPECT_EQ(capture.host.trace().Count("AEGP_EndAddKeyframes"), 5u);  // each batch ended, none added
-    for (size_t i = 1; i < capture.TheLayer().effects.size(); ++i) {
-        EXPECT_TRUE(capture.TheLayer().effects[i].params[1].keyframes.empty());
-    }
-    EXPECT_TRUE(capture.host.Undo().has_value());
-    capture.host.project().comp.frame_duration = {1001, 30000};
-    EXPECT_EQ(capture.Dump(), before);
+    ExpectNothingRecorded(capture, before, steps_before);
 }
 
 TEST(CreateControls, ZeroDurationCommitsEmptyBatchesAndStillWritesAspect) {

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr A_Err kInjected = 7321;
-
 struct Scenario {
     const char* name;
     std::function<void(CaptureHost&)> setup;

@@ -11,28 +11,12 @@ namespace {
 // The effect's documented limit on samples per press, and its refusal.
 constexpr A_long kMaxSamples = 16777216;
 constexpr PF_Err kTooManySamples = PF_Err_OUT_OF_MEMORY;
-constexpr A_Err kInjected = 7321;
-constexpr const char* kUndoLabel = "Teskaline: Create Expression Controls";
 
 void SetSpan(CaptureHost& capture, const A_Time& in_point, const A_Time& duration,
              const A_Time& frame_duration) {
     capture.TheLayer().in_point = in_point;
     capture.TheLayer().duration = duration;
     capture.host.project().comp.frame_duration = frame_duration;
-}
-
-// Nothing held, no keyframe added, and one undo step that leaves the project
-// as it was before the press.
-void ExpectNothingRecorded(CaptureHost& capture, const std::string& before, size_t steps_before) {
-    EXPECT_TRUE(NothingHeld(capture.host));
-    EXPECT_EQ(capture.host.trace().Count("AEGP_AddKeyframes"), 0u);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_EndAddKeyframes"), 5u);  // each batch ended, none added
-    for (size_t i = 1; i < capture.TheLayer().effects.size(); ++i) {
-        EXPECT_TRUE(capture.TheLayer().effects[i].params[1].keyframes.empty());
-    }
-    ASSERT_EQ(capture.host.undo().Steps().size(), steps_before + 1);
-    EXPECT_EQ(capture.host.Undo(), std::optional<std::string>(kUndoLabel));
-    EXPECT_EQ(capture.Dump(), before);
 }
 
 TEST(LongSpan, LayerOf68YearsIsRefusedAtOnce) {
