@@ -33,7 +33,7 @@ Vec3 Scaled(const Vec3& v, double s) { return {v.x * s, v.y * s, v.z * s}; }
 // Turns the pair of axes (a, b) by `degrees` within their plane, a toward b.
 void Turn(Vec3& a, Vec3& b, double degrees) {
     if (degrees == 0.0) return;  // exact: keeps signed zeros as they are
-    const double radians = degrees * (3.14159265358979323846 / 180.0);
+    const double radians = degrees * (kPi / 180.0);
     const double c = std::cos(radians);
     const double s = std::sin(radians);
     const Vec3 turned_a = Plus(Scaled(a, c), Scaled(b, s));

@@ -8,6 +8,8 @@
 
 namespace simhost {
 
+constexpr double kPi = 3.14159265358979323846;
+
 struct Vec3 {
     double x, y, z;
 };

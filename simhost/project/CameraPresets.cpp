@@ -66,7 +66,7 @@ Camera PresetCamera(CameraPreset preset, A_long comp_width, A_long comp_height, 
         case CameraPreset::Orbit:
             for (int k = 1; moves && k <= kOrbitKeys; ++k) {
                 const double turn = static_cast<double>(k) / kOrbitKeys;
-                const double angle = 2.0 * 3.14159265358979323846 * turn;
+                const double angle = 2.0 * kPi * turn;
                 const Vec3 position{centre.x - distance * std::sin(angle), centre.y,
                                     centre.z - distance * std::cos(angle)};
                 camera.AddKey(start_seconds + (end_seconds - start_seconds) * turn, {position, centre, start.zoom});
