@@ -48,7 +48,6 @@ public:
     // A camera that ignores its point of interest looks along +z, turned
     // only by its orientation.
     void AimAtPointOfInterest(bool aim) { aims_at_point_of_interest_ = aim; }
-    bool AimsAtPointOfInterest() const { return aims_at_point_of_interest_; }
 
 private:
     struct Key {
