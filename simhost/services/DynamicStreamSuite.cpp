@@ -33,17 +33,17 @@ std::u16string ReadName(const A_UTF16Char* nameZ) {
 
 A_Err SetStreamName(AEGP_StreamRefH stream, const A_UTF16Char* nameZ) {
     return Serve(Op::AEGP_SetStreamName, Args(stream, nameZ), [&](ServiceContext& host) -> A_Err {
-                     if (nameZ == nullptr) return A_Err_PARAMETER;
-                     const StreamTarget* target = StreamTargetBehind(host, stream);
-                     if (target == nullptr) return A_Err_PARAMETER;
-                     EffectInstance* instance = host.project().FindEffect(target->layer_id, target->effect_uid);
-                     if (instance == nullptr) return A_Err_PARAMETER;
-                     // Assumed host behaviour: only a group's name is the user's to
-                     // change; a parameter keeps the name its effect gave it.
-                     if (!target->IsGroup()) return A_Err_PARAMETER;
-                     instance->name = ReadName(nameZ);
-                     return A_Err_NONE;
-                 });
+        if (nameZ == nullptr) return A_Err_PARAMETER;
+        const StreamTarget* target = StreamTargetBehind(host, stream);
+        if (target == nullptr) return A_Err_PARAMETER;
+        EffectInstance* instance = host.project().FindEffect(target->layer_id, target->effect_uid);
+        if (instance == nullptr) return A_Err_PARAMETER;
+        // Assumed host behaviour: only a group's name is the user's to
+        // change; a parameter keeps the name its effect gave it.
+        if (!target->IsGroup()) return A_Err_PARAMETER;
+        instance->name = ReadName(nameZ);
+        return A_Err_NONE;
+    });
 }
 
 AEGP_DynamicStreamSuite4 DynamicStreamSuite4Table() {
