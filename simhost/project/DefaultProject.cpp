@@ -4,15 +4,10 @@ namespace simhost {
 
 namespace {
 
-std::u16string Utf16(const char* ascii) {
-    const std::string bytes(ascii);
-    return std::u16string(bytes.begin(), bytes.end());
-}
-
 Stream Typed(AEGP_StreamType type, const char* name) {
     Stream stream;
     stream.type = type;
-    stream.name = Utf16(name);
+    stream.name = Utf16FromAscii(name);
     return stream;
 }
 

@@ -5,6 +5,8 @@
 
 namespace simhost {
 
+std::u16string Utf16FromAscii(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
 const InstalledEffect* Project::FindInstalled(AEGP_InstalledEffectKey key) const {
     auto found = std::find_if(installed.begin(), installed.end(),
                               [&](const InstalledEffect& effect) { return effect.key == key; });
@@ -46,16 +48,14 @@ int Project::ApplyEffect(int layer_id, AEGP_InstalledEffectKey key) {
 }
 
 std::u16string Project::DefaultInstanceName(const Layer& layer, const InstalledEffect& effect) {
-    // Display names are ASCII, so each byte is one UTF-16 unit.
-    const std::u16string base(effect.display_name.begin(), effect.display_name.end());
+    const std::u16string base = Utf16FromAscii(effect.display_name);
     auto taken = [&](const std::u16string& name) {
         return std::any_of(layer.effects.begin(), layer.effects.end(),
                            [&](const EffectInstance& other) { return other.name == name; });
     };
     if (!taken(base)) return base;
     for (int number = 2;; ++number) {
-        const std::string suffix = " " + std::to_string(number);
-        const std::u16string candidate = base + std::u16string(suffix.begin(), suffix.end());
+        const std::u16string candidate = base + Utf16FromAscii(" " + std::to_string(number));
         if (!taken(candidate)) return candidate;
     }
 }

@@ -50,6 +50,10 @@ struct Composition {
     std::vector<Layer> layers;
 };
 
+// An ASCII text as a UTF-16 name, each byte one unit: how the host's own
+// names, and the names a scene gives, become the names the project holds.
+std::u16string Utf16FromAscii(const std::string& ascii);
+
 // Where an effect instance sits: the one that receives the host's commands,
 // say.
 struct EffectLocation {

@@ -34,7 +34,7 @@ void AddEffect(Project& project, int layer_id, const SceneEffect& effect) {
         throw std::invalid_argument("the host has no control effect " + effect.kind);
     }
     EffectInstance& instance = *project.FindEffect(layer_id, project.ApplyEffect(layer_id, installed->key));
-    instance.name = std::u16string(effect.name.begin(), effect.name.end());
+    instance.name = Utf16FromAscii(effect.name);
     instance.flags = effect.enabled ? AEGP_EffectFlags_ACTIVE : AEGP_EffectFlags_NONE;
     Stream& stream = instance.params[1];
     if (effect.value) stream.value = StreamValue(stream, *effect.value, effect);

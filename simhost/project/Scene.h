@@ -39,7 +39,7 @@ struct SceneEffectKey {
 
 struct SceneEffect {
     std::string kind;  // the installed effect's match name
-    std::string name;  // the instance name the user sees
+    std::string name;  // the instance name the user sees, in ASCII
     bool enabled = true;
     std::optional<std::vector<double>> value;  // the static value
     std::vector<SceneEffectKey> keys;

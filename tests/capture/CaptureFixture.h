@@ -35,7 +35,7 @@ inline const std::vector<ControlSpec>& Controls() {
     return controls;
 }
 
-inline std::u16string U16(const std::string& text) { return std::u16string(text.begin(), text.end()); }
+inline std::u16string U16(const std::string& text) { return simhost::Utf16FromAscii(text); }
 
 class CaptureHost {
 public:
