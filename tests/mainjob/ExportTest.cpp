@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 
 #include "Exports.h"
@@ -14,6 +15,7 @@
 #include "ShortestNumber.h"
 #include "TimingOverrides.h"
 #include "project/DemoScene.h"
+#include "project/LayerTime.h"
 
 namespace {
 
@@ -56,17 +58,21 @@ struct ReadKey {
 };
 
 // The keys read back must be the project's keys, at the times the host
-// keeps them (layer seconds: composition time less the layer's start).
+// keeps them (layer seconds: the composition time carried onto the layer's
+// clock).
 void ExpectProjectKeys(PressedScene& pressed, ControlIndex index, const std::vector<ReadKey>& keys) {
     const simhost::Stream& stream = pressed.ControlStream(index);
     const bool three_d = index >= dorvane_host::kRow1;
     ASSERT_EQ(keys.size(), stream.keyframes.size()) << kControls[index].name;
-    const double start = simhost::Seconds(pressed.TheLayer().offset);
     for (std::size_t k = 0; k < keys.size(); ++k) {
         const std::string where = std::string(kControls[index].name) + " key " + std::to_string(k);
         const double seconds = static_cast<double>(keys[k].value) / static_cast<double>(keys[k].scale);
         ExpectSame(keys[k].seconds, seconds, where + " seconds");
-        ExpectSame(seconds - start, stream.keyframes[k].layer_seconds, where + " time");
+        const A_Time comp_time{static_cast<A_long>(keys[k].value), static_cast<A_u_long>(keys[k].scale)};
+        const std::optional<double> layer_seconds =
+            simhost::LayerSeconds(pressed.TheLayer(), comp_time, AEGP_LTimeMode_CompTime);
+        ASSERT_TRUE(layer_seconds.has_value()) << where;
+        ExpectSame(*layer_seconds, stream.keyframes[k].layer_seconds, where + " time");
         ExpectSameValue(keys[k].components, stream.keyframes[k].value, three_d, where);
     }
 }

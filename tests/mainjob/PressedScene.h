@@ -22,17 +22,26 @@ inline simhost::Scene ExampleScene(const std::string& file) {
     return dorvane_host::ReadSceneFile(ExamplePath(file), host.project());
 }
 
-// The built-in scene ("demo") or an example, shortened to 90 frames: the
-// hour-long example adds a composition without a camera, not its length.
+// The built-in scene ("demo"), the same on a layer whose own time starts
+// off the composition's tick grid ("demo-shifted", so that the keys' layer
+// times are not their composition times), or an example, shortened to 90
+// frames: the hour-long example adds a composition without a camera, not its
+// length.
 inline simhost::Scene TestScene(const std::string& name) {
     if (name == "demo") return simhost::DemoScene();
+    if (name == "demo-shifted") {
+        simhost::Scene scene = simhost::DemoScene();
+        scene.start = {1, 7};
+        return scene;
+    }
     simhost::Scene scene = ExampleScene(name);
     dorvane_host::OverrideTiming(scene, {std::nullopt, 90, std::nullopt});
     return scene;
 }
 
 inline auto EveryTestScene() {
-    return testing::Values("demo", "orbit-24fps.json", "earlier-controls.json", "hour-60fps-no-camera.json");
+    return testing::Values("demo", "demo-shifted", "orbit-24fps.json", "earlier-controls.json",
+                           "hour-60fps-no-camera.json");
 }
 
 class PressedScene {

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
+
+#include "project/LayerTime.h"
 
 namespace dorvane_host {
 
@@ -32,18 +36,23 @@ simhost::Vec3 Components(const AEGP_StreamVal2& value, bool three_d) {
     return {value.one_d, 0.0, 0.0};
 }
 
-double Seconds(long long value, A_u_long scale) { return static_cast<double>(value) / static_cast<double>(scale); }
-
-// The host keeps a key at layer seconds (composition seconds less the
-// layer's start); the press wrote it at a whole number of ticks.
-A_Time CompTime(double layer_seconds, const A_Time& start, A_u_long scale) {
-    const double start_seconds = simhost::Seconds(start);
-    const long long ticks = std::llround((layer_seconds + start_seconds) * static_cast<double>(scale));
-    if (Seconds(ticks, scale) - start_seconds != layer_seconds || ticks < INT32_MIN || ticks > INT32_MAX) {
+// The host keeps a key at layer seconds, carried from the composition time
+// the press wrote it at, a whole number of ticks, by the layer's own clock:
+// find those ticks on the layer's clock and carry them back the same way.
+A_Time CompTime(const simhost::Layer& layer, double layer_seconds, A_u_long scale) {
+    const double ticks = std::round(layer_seconds * static_cast<double>(scale));
+    std::optional<A_Time> comp_time;
+    if (ticks >= INT32_MIN && ticks <= INT32_MAX) {
+        const A_Time layer_time{static_cast<A_long>(ticks), scale};
+        if (simhost::Seconds(layer_time) == layer_seconds) {
+            comp_time = simhost::ConvertTime(layer, layer_time, AEGP_LTimeMode_LayerTime, AEGP_LTimeMode_CompTime);
+        }
+    }
+    if (!comp_time) {
         throw std::runtime_error("a key at " + std::to_string(layer_seconds) + " s of layer time lies off the grid of " +
                                  std::to_string(scale) + " ticks a second");
     }
-    return {static_cast<A_long>(ticks), scale};
+    return *comp_time;
 }
 
 }  // namespace
@@ -82,8 +91,8 @@ Recording ReadRecording(const simhost::Project& project, int layer_id, const std
             control.static_value = Components(stream.value, control.three_d);
             control.keys.reserve(stream.keyframes.size());
             for (const simhost::Keyframe& key : stream.keyframes) {
-                const A_Time time = CompTime(key.layer_seconds, layer->offset, scale);
-                control.keys.push_back({time, Seconds(time.value, time.scale), Components(key.value, control.three_d)});
+                const A_Time time = CompTime(*layer, key.layer_seconds, scale);
+                control.keys.push_back({time, simhost::Seconds(time), Components(key.value, control.three_d)});
             }
         }
         recording.controls.push_back(std::move(control));
