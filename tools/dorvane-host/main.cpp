@@ -181,6 +181,7 @@ int Run(const Options& options) {
 
     const bool terminal = isatty(STDERR_FILENO) != 0;
     std::optional<simhost::Project> before_last_press;
+    Recording recording;  // what the latest press left
     for (int press = 1; press <= options.presses; ++press) {
         const ControlUids before = ClaimedControls(host.project(), layer_id);
         const std::size_t steps = host.undo().Steps().size();
@@ -190,8 +191,8 @@ int Run(const Options& options) {
             PressProgress progress(host, FramesInSpan(scene.duration, scene.frame_duration), terminal, stderr);
             err = host.UserChangedParam(1);
         }
-            if (err) return Fail("Create Controls", err);
-        const Recording recording = ReadRecording(host.project(), layer_id, scene.name);
+        if (err) return Fail("Create Controls", err);
+        recording = ReadRecording(host.project(), layer_id, scene.name);
         std::vector<std::string> lines = DescribePress(before, ClaimedControls(host.project(), layer_id), recording);
         const std::size_t new_steps = host.undo().Steps().size() - steps;
         lines.push_back(new_steps == 1 ? "as one undo step, \"" + host.undo().Steps().back().label + "\""
@@ -200,7 +201,6 @@ int Run(const Options& options) {
         Lines("Press " + std::to_string(press) + ":", lines);
     }
 
-    const Recording recording = ReadRecording(host.project(), layer_id, scene.name);
     PrintControls(recording);
     if (options.table) {
         WriteFrameTable(recording, std::cout);
