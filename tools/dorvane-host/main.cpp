@@ -45,16 +45,20 @@ struct Options {
     std::string trace_file;  // empty: standard error
 };
 
+// Opens an output file, or says why it cannot.
+std::ofstream OutputFile(const std::string& path) {
+    std::ofstream file(path, std::ios::binary);
+    if (!file) throw std::runtime_error(path + ": cannot be written");
+    return file;
+}
+
 // Where the host calls go: each command's calls, printed as it ends, to
 // standard error or to the file given.
 class TraceOutput {
 public:
     explicit TraceOutput(const Options& options, simhost::Host& host) : host_(host) {
         if (!options.trace) return;
-        if (!options.trace_file.empty()) {
-            file_ = std::make_unique<std::ofstream>(options.trace_file, std::ios::binary);
-            if (!*file_) throw std::runtime_error(options.trace_file + ": cannot be written");
-        }
+        if (!options.trace_file.empty()) file_ = std::make_unique<std::ofstream>(OutputFile(options.trace_file));
         host_.PrintTraceTo(file_ ? file_.get() : &std::cerr);
     }
     ~TraceOutput() { host_.PrintTraceTo(nullptr); }
@@ -99,13 +103,6 @@ void PrintControls(const Recording& recording) {
                     keyed ? text(control, control.keys.back().value).c_str() : "(static value)");
     }
     std::printf("\n");
-}
-
-// Opens an output file, or says why it cannot.
-std::ofstream OutputFile(const std::string& path) {
-    std::ofstream file(path, std::ios::binary);
-    if (!file) throw std::runtime_error(path + ": cannot be written");
-    return file;
 }
 
 void WriteFiles(const Options& options, const Recording& recording) {
