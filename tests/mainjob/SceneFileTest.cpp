@@ -77,6 +77,10 @@ struct BrokenCase {
     std::string message;  // the whole message, less the file's name
 };
 
+// By its name: GoogleTest would otherwise show the case as its bytes, its
+// strings' addresses among them, in every test's name and failure.
+void PrintTo(const BrokenCase& broken, std::ostream* out) { *out << broken.what; }
+
 class BrokenScene : public testing::TestWithParam<BrokenCase> {};
 
 TEST_P(BrokenScene, IsNamedByItsPathAndWhatWasExpected) {
