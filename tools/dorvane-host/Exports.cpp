@@ -33,10 +33,6 @@ std::string JsonValue(const simhost::Vec3& value, bool three_d) {
            "}";
 }
 
-double FrameRate(const A_Time& frame_duration) {
-    return static_cast<double>(frame_duration.scale) / static_cast<double>(frame_duration.value);
-}
-
 // A line of text that cannot break the CSV's comment lines.
 std::string OneLine(const std::string& text) {
     std::string line;

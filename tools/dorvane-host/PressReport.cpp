@@ -28,6 +28,16 @@ std::string TimeText(const A_Time& time) {
     return std::to_string(time.value) + "/" + std::to_string(time.scale) + " s";
 }
 
+// "29.97", "24", "12.5": a frame rate rounded for reading.
+std::string RateText(const A_Time& frame_duration) {
+    char text[32];
+    std::snprintf(text, sizeof(text), "%.3f", FrameRate(frame_duration));
+    std::string rate = text;
+    while (rate.back() == '0') rate.pop_back();
+    if (rate.back() == '.') rate.pop_back();
+    return rate;
+}
+
 }  // namespace
 
 ControlUids ClaimedControls(const simhost::Project& project, int layer_id) {
@@ -82,15 +92,6 @@ long long FramesInSpan(const A_Time& duration, const A_Time& frame_duration) {
     const long double span = std::fabs(static_cast<long double>(duration.value)) * frame_duration.scale;
     const long double frame = static_cast<long double>(duration.scale) * frame_duration.value;
     return static_cast<long long>(std::ceil(span / frame));
-}
-
-std::string RateText(const A_Time& frame_duration) {
-    char text[32];
-    std::snprintf(text, sizeof(text), "%.3f", 1.0 / simhost::Seconds(frame_duration));
-    std::string rate = text;
-    while (rate.back() == '0') rate.pop_back();
-    if (rate.back() == '.') rate.pop_back();
-    return rate;
 }
 
 std::vector<std::string> DescribeScene(const simhost::Scene& scene, bool built_in) {

@@ -27,7 +27,4 @@ std::vector<std::string> DescribeScene(const simhost::Scene& scene, bool built_i
 // How many frames a layer of this span is keyed at.
 long long FramesInSpan(const A_Time& duration, const A_Time& frame_duration);
 
-// "29.97", "24", "12.5": a frame rate rounded for reading.
-std::string RateText(const A_Time& frame_duration);
-
 }  // namespace dorvane_host

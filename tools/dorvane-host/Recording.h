@@ -51,6 +51,10 @@ struct Recording {
 };
 
 inline double Degrees(double radians) { return radians * (180.0 / 3.14159265358979323846); }
+// Frames per second of a composition whose frame lasts `frame_duration`.
+inline double FrameRate(const A_Time& frame_duration) {
+    return static_cast<double>(frame_duration.scale) / static_cast<double>(frame_duration.value);
+}
 
 // The uid of the control of this name and kind that a press claims (the
 // first on the layer), or 0.
