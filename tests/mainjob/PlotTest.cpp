@@ -103,8 +103,10 @@ TEST(Plot, ShowsALongLayerThinnedAndAnEmptyOneInWords) {
     dorvane_host::OverrideTiming(scene, {std::nullopt, 0, std::nullopt});
     PressedScene empty(scene);
     XMLDocument empty_doc;
-    ASSERT_EQ(empty_doc.Parse(Plot(empty.recording).c_str()), tinyxml2::XML_SUCCESS) << empty_doc.ErrorStr();
+    const std::string empty_plot = Plot(empty.recording);
+    ASSERT_EQ(empty_doc.Parse(empty_plot.c_str()), tinyxml2::XML_SUCCESS) << empty_doc.ErrorStr();
     EXPECT_EQ(ById(empty_doc.RootElement(), "fov"), nullptr);
+    EXPECT_NE(empty_plot.find("The layer spans no frame: nothing was keyed."), std::string::npos) << empty_plot;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "PressedScene.h"
 
@@ -130,9 +131,11 @@ TEST(Tool, TwoRunsOfOneSceneTraceAlike) {
     std::remove(second.c_str());
     std::string line, other;
     int number = 0, camera_queries = 0;
+    std::vector<std::string> commands;
     while (std::getline(first_lines, line)) {
         ++number;
         camera_queries += Has(line, "AEGP_GetEffectCameraMatrix") ? 1 : 0;
+        if (line.rfind("== ", 0) == 0 && !Has(line, " returned ")) commands.push_back(line.substr(3));
         ASSERT_TRUE(std::getline(second_lines, other)) << "the second trace ends before line " << number;
         ASSERT_EQ(line, other) << "the traces part at line " << number;
         // References go by stable names, never by address.
@@ -140,6 +143,10 @@ TEST(Tool, TwoRunsOfOneSceneTraceAlike) {
     }
     EXPECT_FALSE(std::getline(second_lines, other)) << "the second trace goes on after line " << number;
     EXPECT_EQ(camera_queries, 2 * (1 + 5));  // per press, the aspect's query and one a frame
+    // Every command the program sends, from the first to the last.
+    EXPECT_EQ(commands, (std::vector<std::string>{"PF_Cmd_ABOUT", "PF_Cmd_GLOBAL_SETUP", "PF_Cmd_PARAMS_SETUP",
+                                                  "PF_Cmd_USER_CHANGED_PARAM", "PF_Cmd_USER_CHANGED_PARAM",
+                                                  "PF_Cmd_GLOBAL_SETDOWN"}));
 }
 
 }  // namespace
