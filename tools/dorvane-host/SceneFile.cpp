@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "project/CameraPresets.h"
-#include "project/DefaultProject.h"
 
 namespace dorvane_host {
 
@@ -206,14 +205,12 @@ void ReadCamera(const json& value, const std::string& path, simhost::Scene& scen
     }
 }
 
-// The installed kinds a scene may put on the layer: those with a value.
+// The installed kinds a scene may put on the layer: those with a value
+// (which leaves out the effect under test, whose parameter is a button).
 std::vector<const simhost::InstalledEffect*> ControlKinds(const simhost::Project& host_project) {
     std::vector<const simhost::InstalledEffect*> kinds;
     for (const simhost::InstalledEffect& effect : host_project.installed) {
-        if (effect.params.size() >= 2 && effect.params[1].HasValue() &&
-            effect.match_name != simhost::kEffectUnderTestMatchName) {
-            kinds.push_back(&effect);
-        }
+        if (effect.params.size() >= 2 && effect.params[1].HasValue()) kinds.push_back(&effect);
     }
     return kinds;
 }
