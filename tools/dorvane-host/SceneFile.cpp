@@ -19,6 +19,13 @@ using nlohmann::json;
 constexpr long long kLargestSize = 30000;  // the host's largest composition side
 constexpr std::size_t kLongestName = 255;
 
+const char* const kExpectedTime = "a time {\"value\": ticks, \"scale\": ticks per second}";
+const char* const kExpectedPoint = "[x, y, z], three numbers";
+
+std::string CameraChoices() {
+    return "\"none\", a preset (" + simhost::CameraPresetNames() + ") or {\"keys\": [...]}";
+}
+
 std::string Shown(const json& value) {
     std::string text = value.dump();
     return text.size() > 40 ? text.substr(0, 37) + "..." : text;
@@ -117,7 +124,7 @@ std::vector<double> Numbers(const json& value, const std::string& path, std::siz
 }
 
 simhost::Vec3 Point(const json& value, const std::string& path) {
-    const std::vector<double> xyz = Numbers(value, path, 3, "[x, y, z], three numbers");
+    const std::vector<double> xyz = Numbers(value, path, 3, kExpectedPoint);
     return {xyz[0], xyz[1], xyz[2]};
 }
 
@@ -137,8 +144,7 @@ void ReadComposition(const json& value, const std::string& path, simhost::Scene&
     scene.width = static_cast<A_long>(Whole(comp.Required("width", side), comp.Path("width"), 1, kLargestSize, side));
     scene.height =
         static_cast<A_long>(Whole(comp.Required("height", side), comp.Path("height"), 1, kLargestSize, side));
-    scene.frame_duration = Time(comp.Required("frame_duration", "a time {\"value\": ticks, \"scale\": ticks per second}"),
-                                comp.Path("frame_duration"), 1);
+    scene.frame_duration = Time(comp.Required("frame_duration", kExpectedTime), comp.Path("frame_duration"), 1);
 }
 
 void ReadLayer(const json& value, const std::string& path, simhost::Scene& scene) {
@@ -146,18 +152,17 @@ void ReadLayer(const json& value, const std::string& path, simhost::Scene& scene
     const A_Time zero{0, scene.frame_duration.scale};
     const json* in_point = layer.Optional("in_point");
     scene.in_point = in_point == nullptr ? zero : Time(*in_point, layer.Path("in_point"));
-    scene.duration = Time(layer.Required("duration", "a time {\"value\": ticks, \"scale\": ticks per second}"),
-                          layer.Path("duration"));
+    scene.duration = Time(layer.Required("duration", kExpectedTime), layer.Path("duration"));
     const json* start = layer.Optional("start");
     scene.start = start == nullptr ? zero : Time(*start, layer.Path("start"));
 }
 
 simhost::SceneCameraKey ReadCameraKey(const json& value, const std::string& path, const simhost::Scene& scene,
-                                      bool& aims) {
+                                      bool aims) {
     const Object key(value, path, {"time", "position", "point_of_interest", "orientation", "zoom"});
     simhost::SceneCameraKey read{};
-    read.time = Time(key.Required("time", "a time {\"value\": ticks, \"scale\": ticks per second}"), key.Path("time"));
-    read.pose.position = Point(key.Required("position", "[x, y, z], three numbers"), key.Path("position"));
+    read.time = Time(key.Required("time", kExpectedTime), key.Path("time"));
+    read.pose.position = Point(key.Required("position", kExpectedPoint), key.Path("position"));
     const json* poi = key.Optional("point_of_interest");
     if (poi != nullptr) read.pose.point_of_interest = Point(*poi, key.Path("point_of_interest"));
     if ((poi != nullptr) != aims) {
@@ -178,7 +183,7 @@ simhost::SceneCameraKey ReadCameraKey(const json& value, const std::string& path
 }
 
 void ReadCamera(const json& value, const std::string& path, simhost::Scene& scene) {
-    const std::string choices = "\"none\", a preset (" + simhost::CameraPresetNames() + ") or {\"keys\": [...]}";
+    const std::string choices = CameraChoices();
     simhost::SceneCamera& camera = scene.camera;
     if (value.is_string()) {
         const std::string name = value.get<std::string>();
@@ -217,7 +222,7 @@ std::vector<const simhost::InstalledEffect*> ControlKinds(const simhost::Project
 
 std::string ValueShape(int components) {
     if (components == 1) return "a number";
-    if (components == 3) return "[x, y, z], three numbers";
+    if (components == 3) return kExpectedPoint;
     return "a list of " + std::to_string(components) + " numbers";
 }
 
@@ -257,7 +262,7 @@ simhost::SceneEffect ReadEffect(const json& value, const std::string& path, cons
         for (std::size_t i = 0; i < keys->size(); ++i) {
             const Object key((*keys)[i], Child(effect.Path("keys"), i), {"time", "value"});
             read.keys.push_back(
-                {Time(key.Required("time", "a time {\"value\": ticks, \"scale\": ticks per second}"), key.Path("time")),
+                {Time(key.Required("time", kExpectedTime), key.Path("time")),
                  Numbers(key.Required("value", shape), key.Path("value"), static_cast<std::size_t>(components),
                          shape)});
         }
@@ -294,8 +299,7 @@ simhost::Scene ParseScene(const std::string& text, const std::string& fallback_n
                     top.Path("composition"), scene);
     ReadLayer(top.Required("layer", "the layer's duration (and optionally in_point and start)"), top.Path("layer"),
               scene);
-    ReadCamera(top.Required("camera", "\"none\", a preset (" + simhost::CameraPresetNames() + ") or {\"keys\": [...]}"),
-               top.Path("camera"), scene);
+    ReadCamera(top.Required("camera", CameraChoices()), top.Path("camera"), scene);
     if (const json* effects = top.Optional("effects")) {
         Array(*effects, top.Path("effects"), "a list of effects");
         for (std::size_t i = 0; i < effects->size(); ++i) {
