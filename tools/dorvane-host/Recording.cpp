@@ -22,8 +22,7 @@ const simhost::EffectInstance* FindClaimed(const simhost::Project& project, int 
                                            const ControlName& control) {
     const simhost::Layer* layer = project.FindLayer(layer_id);
     if (layer == nullptr) return nullptr;
-    const std::string name(control.name);
-    const std::u16string wide(name.begin(), name.end());
+    const std::u16string wide = simhost::Utf16FromAscii(control.name);
     for (const simhost::EffectInstance& effect : layer->effects) {
         const simhost::InstalledEffect* kind = project.FindInstalled(effect.key);
         if (kind != nullptr && kind->match_name == control.kind && effect.name == wide) return &effect;
