@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "A.h"
+#include "project/Camera.h"
 #include "project/Project.h"
 
 namespace dorvane_host {
@@ -50,7 +51,7 @@ struct Recording {
     std::size_t Frames() const;
 };
 
-inline double Degrees(double radians) { return radians * (180.0 / 3.14159265358979323846); }
+inline double Degrees(double radians) { return radians * (180.0 / simhost::kPi); }
 // Frames per second of a composition whose frame lasts `frame_duration`.
 inline double FrameRate(const A_Time& frame_duration) {
     return static_cast<double>(frame_duration.scale) / static_cast<double>(frame_duration.value);
