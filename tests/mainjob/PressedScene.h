@@ -1,5 +1,6 @@
 // A scene built into a fresh host and pressed once, with the recording
-// read back: the starting point of the main job's tests.
+// read back and checked to hold a key a frame: the starting point of the
+// main job's tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "Host.h"
+#include "PressReport.h"
 #include "Recording.h"
 #include "SceneFile.h"
 #include "TimingOverrides.h"
@@ -53,6 +55,11 @@ public:
         simhost::BuildScene(host.project(), host.Instance().layer_id, scene);
         EXPECT_EQ(host.UserChangedParam(1), PF_Err_NONE);
         recording = dorvane_host::ReadRecording(host.project(), host.Instance().layer_id, scene.name);
+        // The tests walk the recorded keys: a press that keyed nothing
+        // would pass them all unseen.
+        EXPECT_EQ(static_cast<long long>(recording.Frames()),
+                  dorvane_host::FramesInSpan(scene.duration, scene.frame_duration))
+            << "the press did not key every frame of the layer's span";
     }
 
     // The value stream of the control the press claimed.
