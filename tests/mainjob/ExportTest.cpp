@@ -137,6 +137,7 @@ void ExpectCsvEqualsProject(PressedScene& pressed) {
     std::map<std::string, std::vector<ReadKey>> keys;
     std::map<std::string, std::string> notes;
     bool header_seen = false;
+    int lines_without_a_time = 0;
     while (std::getline(lines, line)) {
         if (line.rfind("# ", 0) == 0) {
             const std::size_t colon = line.find(": ");
@@ -155,11 +156,13 @@ void ExpectCsvEqualsProject(PressedScene& pressed) {
             three_d ? std::vector<double>{Parsed(f[6]), Parsed(f[7]), Parsed(f[8])} : std::vector<double>{Parsed(f[5])};
         if (f[2].empty()) {
             EXPECT_EQ(f[0], "Camera_Aspect");
+            ++lines_without_a_time;
             ExpectSameValue(components, pressed.ControlStream(dorvane_host::kAspect).value, false, "Camera_Aspect");
             continue;
         }
         keys[f[0]].push_back({std::stoll(f[2]), std::stoull(f[3]), Parsed(f[4]), components});
     }
+    EXPECT_EQ(lines_without_a_time, 1) << "Camera_Aspect's one value, without a time";
     const simhost::Composition& comp = pressed.host.project().comp;
     EXPECT_EQ(notes["composition"], std::to_string(comp.width) + "x" + std::to_string(comp.height));
     EXPECT_EQ(notes["frame_duration"],
