@@ -41,7 +41,6 @@ public:
     // Removes the batch and hands back what it collected; null (and a
     // violation) for a batch that is not open.
     std::unique_ptr<Batch> End(AEGP_AddKeyframesInfoH batch);
-    size_t Open() const { return open_.size(); }
 
 private:
     TokenStore& tokens_;
