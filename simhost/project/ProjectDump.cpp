@@ -1,7 +1,6 @@
 #include "project/ProjectDump.h"
 
 #include <cstdio>
-#include <cstring>
 #include <sstream>
 
 namespace simhost {
@@ -27,21 +26,21 @@ std::string Value(const AEGP_StreamVal2& value) { return Hex(&value, sizeof(valu
 
 std::string DumpProject(const Project& project) {
     std::ostringstream out;
-    const simhost::Composition& comp = project.comp;
+    const Composition& comp = project.comp;
     out << "comp " << comp.width << "x" << comp.height << " frame " << comp.frame_duration.value << "/"
         << comp.frame_duration.scale << " camera keys " << (comp.camera ? comp.camera->KeyCount() : 0) << "\n";
-    for (const simhost::Layer& layer : comp.layers) {
+    for (const Layer& layer : comp.layers) {
         out << "layer " << layer.id << " " << Text(layer.name) << " in " << layer.in_point.value << "/"
             << layer.in_point.scale << " dur " << layer.duration.value << "/" << layer.duration.scale << "\n";
-        for (const simhost::EffectInstance& effect : layer.effects) {
+        for (const EffectInstance& effect : layer.effects) {
             out << " effect " << effect.uid << " key " << effect.key << " name " << Text(effect.name) << " flags "
                 << effect.flags << "\n";
             for (size_t i = 0; i < effect.params.size(); ++i) {
-                const simhost::Stream& stream = effect.params[i];
+                const Stream& stream = effect.params[i];
                 out << "  param " << i << " type " << stream.type << " name " << Text(stream.name) << " value "
                     << Value(stream.value) << (stream.expression ? " expr " + stream.expression->text : "")
                     << "\n";
-                for (const simhost::Keyframe& key : stream.keyframes) {
+                for (const Keyframe& key : stream.keyframes) {
                     out << "   key " << Hex(&key.layer_seconds, sizeof(key.layer_seconds)) << " "
                         << Value(key.value) << "\n";
                 }

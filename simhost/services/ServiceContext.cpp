@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-
 namespace simhost {
 
 ServiceContext::ServiceContext(Project project)
