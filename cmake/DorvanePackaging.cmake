@@ -12,7 +12,7 @@ elseif(APPLE)
     set(dorvane_host_common_dir "/Library/Application Support/Adobe/Common")
     set(dorvane_plugin_dir "Plug-ins/7.0/MediaCore")
     # Named by architecture: the x86_64 deliverable, or universal.
-    if("arm64" IN_LIST CMAKE_OSX_ARCHITECTURES)
+    if(DORVANE_BUNDLE_HAS_ARM64)
         set(dorvane_platform "macos-universal")
     else()
         set(dorvane_platform "macos-x86_64")

@@ -14,7 +14,7 @@ endif()
 # A bundle with an arm64 slice announces its entry point for arm64 too; one
 # without must not, or an arm64 host would look for code that is not there.
 set(DORVANE_PIPL_ARCH_OPTIONS "")
-if(APPLE AND "arm64" IN_LIST CMAKE_OSX_ARCHITECTURES)
+if(DORVANE_BUNDLE_HAS_ARM64)
     set(DORVANE_PIPL_ARCH_OPTIONS --arm64)
 endif()
 
