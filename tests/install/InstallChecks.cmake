@@ -26,7 +26,7 @@ if(CMAKE_CROSSCOMPILING)
 endif()
 if(DORVANE_PACKAGE_FILE)
     add_test(NAME package_holds_the_plugin_folder_readme_and_licence
-        COMMAND "${CMAKE_COMMAND}" "-DBUILD_DIR=${CMAKE_BINARY_DIR}"
+        COMMAND "${CMAKE_COMMAND}" "-DCPACK=${CMAKE_CPACK_COMMAND}" "-DBUILD_DIR=${CMAKE_BINARY_DIR}"
                 "-DSCRATCH=${CMAKE_CURRENT_BINARY_DIR}/package-check" "-DNAME=${DORVANE_PACKAGE_FILE}"
                 "-DEXPECTED=README.txt|LICENSE.txt|${dorvane_installed}"
                 -P "${dorvane_install_checks}/check_package.cmake")

@@ -1,8 +1,9 @@
 # Makes the build's package and checks the archive: its name, and that it
-# holds exactly the expected files.
-#   cmake -DBUILD_DIR=... -DSCRATCH=... -DNAME=x.zip -DEXPECTED="a|b" -P check_package.cmake
+# holds exactly the expected files. CPACK is the build's own cpack, not
+# whichever one PATH finds first.
+#   cmake -DCPACK=... -DBUILD_DIR=... -DSCRATCH=... -DNAME=x.zip -DEXPECTED="a|b" -P check_package.cmake
 file(REMOVE_RECURSE "${SCRATCH}")
-execute_process(COMMAND cpack --config "${BUILD_DIR}/CPackConfig.cmake" -B "${SCRATCH}"
+execute_process(COMMAND "${CPACK}" --config "${BUILD_DIR}/CPackConfig.cmake" -B "${SCRATCH}"
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cpack failed: ${result}\n${output}")
