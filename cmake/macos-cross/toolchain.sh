@@ -1,5 +1,5 @@
 # The macOS cross toolchain: which package it comes from, how it is checked,
-# and where it is kept between builds. Sourced by scripts/install-deps and by
+# and where it is kept between builds. Sourced by scripts/install-zig and by
 # the compiler driver beside this file; POSIX sh.
 
 # Zig's compiler, with the macOS libc headers and libSystem stubs it ships,
