@@ -2,9 +2,9 @@
 # Checks that a built plug-in exports its entry point (EntryPointFunc, or
 # the name given second) and nothing else, and carries its property list:
 # the Windows build as its US-English "PIPL" resource 16000, importing only
-# system DLLs, with a version resource for VERSION (third, a.b.c.d) and
-# without the routines nothing calls; other builds as the resource file
-# beside the library.
+# system DLLs, with a version resource for VERSION (third, a.b.c.d) that
+# names the file as it was built, and without the routines nothing calls;
+# other builds as the resource file beside the library.
 set -eu
 plugin="$1"
 entry="${2:-EntryPointFunc}"
@@ -34,7 +34,8 @@ case "$plugin" in
     [ -n "$version" ] || { echo "no version (a.b.c.d) given to look for"; exit 1; }
     numbers=$(echo "$version" | sed "s/\./, /g")  # as windres writes them
     for line in "FILEVERSION $numbers" "PRODUCTVERSION $numbers" "VALUE \"FileVersion\", \"$version\"" \
-        "VALUE \"ProductVersion\", \"$version\"" "VALUE \"ProductName\", \"Dorvane\"" "VALUE \"FileDescription\", \""; do
+        "VALUE \"ProductVersion\", \"$version\"" "VALUE \"ProductName\", \"Dorvane\"" "VALUE \"FileDescription\", \"" \
+        "VALUE \"OriginalFilename\", \"$(basename "$plugin")\""; do
         printf '%s\n' "$resources" | grep -qF "$line" || { echo "version resource lacks: $line"; exit 1; }
     done
     # Dropped by the link, with the messages only they hold. A file without
