@@ -7,11 +7,18 @@
 if(NOT IS_ABSOLUTE "${PREFIX}")
     message(FATAL_ERROR "PREFIX must be an absolute folder, not '${PREFIX}'")
 endif()
-file(REMOVE_RECURSE "${PREFIX}")
 set(prefix_option --prefix "${PREFIX}")
 if(DEFAULT_PREFIX)
+    # A test writes nowhere but its own folder: a build whose default is
+    # elsewhere (a prefix set by hand, or a wrong default) fails unwritten.
+    load_cache("${BUILD_DIR}" READ_WITH_PREFIX built_ CMAKE_INSTALL_PREFIX)
+    if(NOT built_CMAKE_INSTALL_PREFIX STREQUAL PREFIX)
+        message(FATAL_ERROR "the build installs into '${built_CMAKE_INSTALL_PREFIX}' by default, "
+                            "not into ${PREFIX}; not installing there")
+    endif()
     set(prefix_option "")
 endif()
+file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" ${prefix_option}
                 RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result EQUAL 0)
