@@ -58,7 +58,14 @@ elseif(APPLE)
         "LINKER:-exported_symbols_list,${PROJECT_SOURCE_DIR}/plugin/resources/exports.exp")
     set_property(TARGET Dorvane APPEND PROPERTY LINK_DEPENDS
         "${PROJECT_SOURCE_DIR}/plugin/resources/exports.exp")
-    # After the link, so that these replace the Info.plist CMake writes.
+    # After the link, so that these replace the Info.plist CMake writes. CMake
+    # writes its own again each time it generates the build, and the link is
+    # what copies ours in: so the link also follows each generation (the
+    # stamp) and each change of the files copied.
+    set(dorvane_generation_stamp "${CMAKE_CURRENT_BINARY_DIR}/bundle-generated.stamp")
+    file(TOUCH "${dorvane_generation_stamp}")
+    set_property(TARGET Dorvane APPEND PROPERTY LINK_DEPENDS
+        "${dorvane_generation_stamp}" "${DORVANE_MAC_RESOURCE_FILE}" "${DORVANE_INFO_PLIST}" "${DORVANE_PKGINFO}")
     add_custom_command(TARGET Dorvane POST_BUILD
         COMMAND "${CMAKE_COMMAND}" -E make_directory "$<TARGET_BUNDLE_CONTENT_DIR:Dorvane>/Resources"
         COMMAND "${CMAKE_COMMAND}" -E copy "${DORVANE_MAC_RESOURCE_FILE}"
