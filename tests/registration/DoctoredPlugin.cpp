@@ -50,6 +50,14 @@ std::vector<std::uint8_t> PlatformList(const PropertyTable& table) {
 #endif
 }
 
+std::vector<std::uint8_t> OtherPlatformList(const PropertyTable& table) {
+#ifdef _WIN32
+    return dorvane::EncodePropertyListBytes(table, dorvane::PropertyListTarget::MacX86_64);
+#else
+    return dorvane::EncodePropertyListBytes(table, dorvane::PropertyListTarget::WindowsX64);
+#endif
+}
+
 DoctoredPlugin::DoctoredPlugin(const std::optional<std::vector<std::uint8_t>>& list)
     : folder_(FreshFolder()) {
     const fs::path built = BuiltPlugin();

@@ -15,6 +15,7 @@ namespace {
 
 using registration::DoctoredPlugin;
 using registration::EffectTable;
+using registration::OtherPlatformList;
 using registration::PlatformList;
 using registration::PropertyTable;
 using simhost::Host;
@@ -62,6 +63,12 @@ TEST(PropertyCheck, RefusesWhatIsNotALoadableEffect) {
         {"an empty entry point name", PlatformList(empty_entry), "names no entry point"},
         {"a list cut short", cut_short, "claims 12 properties but ends after"},
         {"no list at all", std::nullopt, "no property list"},
+#ifdef _WIN32
+        {"a macOS list in the .aex", OtherPlatformList(EffectTable()), "not a Windows property list"},
+#else
+        {"a Windows list in the resource file", OtherPlatformList(EffectTable()),
+         "Dorvane.rsrc: not a macOS property list: it begins 01 00 00 00 00 00 0c 00"},
+#endif
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

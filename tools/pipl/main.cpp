@@ -32,6 +32,12 @@ static_assert(DORVANE_DECLARED_NAME(EntryPointFunc) == dorvane::kEntryPointName,
 constexpr std::size_t kWindowsListSize =
     dorvane::EncodedPropertyListSize(dorvane::kRegistrationProperties, PropertyListTarget::WindowsX64);
 static_assert(kWindowsListSize == 282, "the Windows list is 282 bytes");
+static_assert(dorvane::EncodedPropertyListSize(dorvane::kRegistrationProperties, PropertyListTarget::MacX86_64) ==
+                  280,
+              "the x86_64 bundle's list is 280 bytes");
+static_assert(dorvane::EncodedPropertyListSize(dorvane::kRegistrationProperties,
+                                               PropertyListTarget::MacUniversal) == 312,
+              "the universal bundle's list is 312 bytes");
 constexpr auto kWindowsList = dorvane::EncodedPropertyList<kWindowsListSize>(
     dorvane::kRegistrationProperties, PropertyListTarget::WindowsX64);
 
