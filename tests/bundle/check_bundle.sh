@@ -1,8 +1,9 @@
 #!/bin/sh
 # Checks a built Dorvane.plugin by reading its files with LLVM's Mach-O
 # tools, not by trusting the build:
-#   check_bundle.sh BUNDLE ENTRY "ARCHITECTURES" MINIMUM_MACOS
-# The bundle holds exactly its code, Info.plist, PkgInfo and resource file;
+#   check_bundle.sh BUNDLE ENTRY "ARCHITECTURES" MINIMUM_MACOS SEALED
+# The bundle holds exactly its code, Info.plist, PkgInfo and resource file,
+# and, when SEALED is ON (a build on a Mac seals it), the seal's CodeResources;
 # the code is a loadable bundle (MH_BUNDLE) with a slice for each of the
 # architectures and no other, each slice exporting only ENTRY, linking only
 # system libraries, requiring macOS MINIMUM_MACOS, carrying the linker's
@@ -12,6 +13,7 @@ bundle="$1"
 entry="$2"
 architectures="$3"
 minimum="$4"
+sealed="$5"
 . "$(dirname "$0")/../unreferenced-routines.sh"
 
 tool() {
@@ -32,8 +34,11 @@ fail() {
 
 name=$(basename "$bundle" .plugin)
 code="$bundle/Contents/MacOS/$name"
-layout=$(cd "$bundle" && find . -type f | sort | tr '\n' ' ')
+layout=$(cd "$bundle" && find . -type f | LC_ALL=C sort | tr '\n' ' ')
 expected="./Contents/Info.plist ./Contents/MacOS/$name ./Contents/PkgInfo ./Contents/Resources/$name.rsrc "
+if [ "$sealed" = ON ]; then
+    expected="$expected./Contents/_CodeSignature/CodeResources "
+fi
 [ "$layout" = "$expected" ] || fail "bundle holds: $layout; expected: $expected"
 [ -f "$code" ] || { echo "FAIL: no code at $code"; exit 1; }
 
