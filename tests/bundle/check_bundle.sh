@@ -7,7 +7,8 @@
 # the code is a loadable bundle (MH_BUNDLE) with a slice for each of the
 # architectures and no other, each slice exporting only ENTRY, linking only
 # system libraries, requiring macOS MINIMUM_MACOS, carrying the linker's
-# ad-hoc signature and keeping the routines nothing calls.
+# ad-hoc signature, which names the code by the bundle's name, and keeping
+# the routines nothing calls.
 set -eu
 bundle="$1"
 entry="$2"
@@ -26,6 +27,8 @@ tool() {
 objdump=$(tool objdump)
 nm=$(tool nm)
 lipo=$(tool lipo)
+work=$(mktemp -d "${TMPDIR:-/tmp}/dorvane-bundle.XXXXXX")
+trap 'rm -rf "$work"' EXIT
 failures=0
 fail() {
     echo "FAIL: $*"
@@ -55,6 +58,16 @@ for arch in $architectures; do
     minos=$(printf '%s\n' "$headers" | awk '/cmd LC_BUILD_VERSION/ { found = 1 } found && $1 == "minos" { print $2; exit }')
     [ "$minos" = "$minimum" ] || fail "$arch: minimum macOS '$minos', expected $minimum"
     printf '%s\n' "$headers" | grep -q "cmd LC_CODE_SIGNATURE" || fail "$arch: not signed"
+    # The signature names the code by the bundle's name, as codesign shows it.
+    signature=$(printf '%s\n' "$headers" |
+        awk '/cmd LC_CODE_SIGNATURE/ { found = 1 } found && $1 == "dataoff" { o = $2 } found && $1 == "datasize" { print o, $2; exit }')
+    slice="$work/$arch"
+    "$lipo" "$code" -thin "$arch" -output "$slice" 2>/dev/null || cp "$code" "$slice"
+    # Its identifier is the one string in it: look among the printable runs.
+    runs=$(dd if="$slice" bs=1 skip="${signature% *}" count="${signature#* }" 2>/dev/null |
+        tr -c '[:print:]' '\n' | grep -E '^.{4,}$' || true)
+    printf '%s\n' "$runs" | grep -q "$name\$" && ! printf '%s\n' "$runs" | grep -q '\.bundle$' ||
+        fail "$arch: the signature names the code otherwise than $name: $(echo $runs)"
 
     exports=$("$nm" --arch="$arch" --extern-only --defined-only --just-symbol-name "$code")
     [ "$exports" = "_$entry" ] || fail "$arch: exports $(echo $exports), not only _$entry"
