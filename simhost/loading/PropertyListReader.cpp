@@ -1,6 +1,5 @@
 #include "loading/PropertyListReader.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -9,23 +8,12 @@
 
 namespace simhost {
 
-namespace fs = std::filesystem;
-
 PropertyListLayout PlatformLayout() {
 #ifdef _WIN32
     return PropertyListLayout::Windows;
 #else
     return PropertyListLayout::Mac;
 #endif
-}
-
-std::string PropertyFilePath(const std::string& plugin_path) {
-    const fs::path library(plugin_path);
-    const fs::path folder = library.parent_path();
-    if (folder.filename() == "MacOS" && folder.parent_path().filename() == "Contents") {
-        return (folder.parent_path() / "Resources" / library.stem()).string() + ".rsrc";
-    }
-    return fs::path(library).replace_extension(".rsrc").string();
 }
 
 StoredPropertyList ReadStoredPropertyList(const std::string& plugin_path) {

@@ -22,10 +22,6 @@ constexpr std::uint32_t kPropertyFileResourceType = FourCC("PiPL");
 // macOS's, which the Linux build stands in for.
 PropertyListLayout PlatformLayout();
 
-// The resource file the host reads for a library at `plugin_path`: inside a
-// bundle Contents/Resources/<name>.rsrc, otherwise <name>.rsrc beside it.
-std::string PropertyFilePath(const std::string& plugin_path);
-
 struct StoredPropertyList {
     std::string file;  // the file the bytes came from
     std::vector<std::uint8_t> bytes;

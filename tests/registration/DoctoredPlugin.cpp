@@ -13,6 +13,7 @@
 #include <windows.h>
 #else
 #include "loading/PropertyListReader.h"
+#include "loading/PropertyListResourceFile.h"
 #endif
 
 namespace registration {

@@ -88,7 +88,8 @@ TEST(PropertyListLayout, RefusesWhatTheLayoutDoesNotAllow) {
          "not a macOS property list: it begins 01 00 00 00 00 00 0c 00, the 16-bit header word 1 that only a "
          "Windows list has"},
         {"a Windows header word before a macOS list", windows_header_in_mac, PropertyListLayout::Mac,
-         "not a macOS property list: it begins 00 01 00 00 00 00 00 00, the 16-bit header word 1"},
+         "not a macOS property list: it begins 00 01 00 00 00 00 00 00, the 16-bit header word 1 that only a "
+         "Windows list has"},
         {"a macOS list read as Windows", mac, PropertyListLayout::Windows,
          "not a Windows property list: it begins 00 00 00 00 00 00 00 0c, the list version 0 with no header "
          "word before it, as a macOS list begins"},
@@ -97,10 +98,11 @@ TEST(PropertyListLayout, RefusesWhatTheLayoutDoesNotAllow) {
         {"a count that runs past the data", count_past_the_end, PropertyListLayout::Mac,
          "property list claims 13 properties but ends after 12"},
         {"another list version", other_version, PropertyListLayout::Mac,
-         "list version 0x00000002 where a macOS list has version 0"},
+         "not a macOS property list: it begins 00 00 00 02 00 00 00 0c, list version 0x00000002 where a macOS "
+         "list has version 0"},
         {"a header cut short", Bytes(mac.begin(), mac.begin() + 6), PropertyListLayout::Mac,
          "a macOS property list of 6 bytes is shorter than its header"},
-        {"a record running past the end", Bytes(mac.begin(), mac.begin() + 40), PropertyListLayout::Mac,
+        {"a record running past the end", Bytes(mac.begin(), mac.begin() + 44), PropertyListLayout::Mac,
          "property 'name' claims 8 bytes, the list holds 0"},
     };
     for (const Case& c : cases) {

@@ -42,7 +42,7 @@ struct FoundList {
 
 std::vector<std::uint8_t> ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw NoList("cannot open " + path.string());
+    if (!in) throw NoList(path.string() + ": cannot open it");
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
@@ -57,12 +57,24 @@ FoundList InResourceFile(const fs::path& path) {
     }
 }
 
+// Code whose list the host reads from a resource file: an ELF library (the
+// Linux stand-in) or Mach-O code, thin or universal.
+bool IsLibraryCode(const std::vector<std::uint8_t>& file) {
+    if (file.size() < 4) return false;
+    const std::uint32_t magic = static_cast<std::uint32_t>(file[0]) << 24 | file[1] << 16 | file[2] << 8 | file[3];
+    for (std::uint32_t code : {0x7F454C46u, 0xFEEDFACEu, 0xFEEDFACFu, 0xCEFAEDFEu, 0xCFFAEDFEu, 0xCAFEBABEu}) {
+        if (magic == code) return true;
+    }
+    return false;
+}
+
 FoundList Find(const std::string& path) {
     if (fs::is_directory(path)) {
         // Dorvane.plugin keeps its list in Contents/Resources/Dorvane.rsrc.
         const fs::path bundle = fs::path(path);
         const std::string name = (bundle.filename().empty() ? bundle.parent_path() : bundle).stem().string();
-        const fs::path resources = bundle / "Contents" / "Resources" / (name + ".rsrc");
+        const fs::path code = bundle / "Contents" / "MacOS" / name;
+        const fs::path resources = simhost::PropertyFilePath(code.string());
         if (!fs::exists(resources)) throw NoList(path + " holds no property list: no " + resources.string());
         return InResourceFile(resources);
     }
@@ -76,6 +88,11 @@ FoundList Find(const std::string& path) {
         }
         if (!resource) throw NoList(path + " holds no property list: no PIPL resource 16000 in language 1033");
         return {path, "resource PIPL 16000, language 1033", PropertyListLayout::Windows, *resource};
+    }
+    if (IsLibraryCode(file)) {
+        const std::string resources = simhost::PropertyFilePath(path);
+        if (!fs::exists(resources)) throw NoList(path + " holds no property list: no " + resources + " beside it");
+        return InResourceFile(resources);
     }
     return InResourceFile(path);
 }
