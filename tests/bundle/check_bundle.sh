@@ -27,13 +27,7 @@ tool() {
 objdump=$(tool objdump)
 nm=$(tool nm)
 lipo=$(tool lipo)
-work=$(mktemp -d "${TMPDIR:-/tmp}/dorvane-bundle.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/../check-helpers.sh"
 
 name=$(basename "$bundle" .plugin)
 code="$bundle/Contents/MacOS/$name"

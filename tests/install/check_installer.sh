@@ -7,13 +7,7 @@
 # a failure leaves the earlier copy working and nothing half-installed.
 set -u
 installer="$1"
-work=$(mktemp -d "${TMPDIR:-/tmp}/dorvane-installer.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/../check-helpers.sh"
 
 package="$work/package"
 bundle="$package/Plug-ins/7.0/MediaCore/Dorvane.plugin"

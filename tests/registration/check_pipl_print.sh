@@ -12,13 +12,7 @@ layout="$3"
 entry_keys="$4"
 count="$5"
 resource_file="$6"
-work=$(mktemp -d "${TMPDIR:-/tmp}/dorvane-pipl-print.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/../check-helpers.sh"
 contains() {
     case "$1" in *"$2"*) return 0 ;; esac
     return 1
