@@ -4,7 +4,7 @@
 # after DorvaneRegistration.
 
 # The installer each macOS package carries; the tests run it with stand-ins.
-set(DORVANE_MAC_INSTALLER_NAME "Install Dorvane.command")
+set(DORVANE_MAC_INSTALLER_NAME "Install Dorvane.command" CACHE INTERNAL "")
 set(DORVANE_MAC_INSTALLER "${PROJECT_SOURCE_DIR}/packaging/macos/${DORVANE_MAC_INSTALLER_NAME}" CACHE INTERNAL "")
 
 # The host's shared plug-in folder, the one every version of it searches.

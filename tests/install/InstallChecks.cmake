@@ -29,14 +29,16 @@ if(CMAKE_CROSSCOMPILING)
                 -P "${dorvane_install_checks}/check_install.cmake")
 endif()
 set(dorvane_package_notes "README.txt|LICENSE.txt")
+set(dorvane_package_executable "")
 if(APPLE)
     string(APPEND dorvane_package_notes "|${DORVANE_MAC_INSTALLER_NAME}")
+    set(dorvane_package_executable "-DEXECUTABLE=${DORVANE_MAC_INSTALLER_NAME}")
 endif()
 if(DORVANE_PACKAGE_FILE)
     add_test(NAME package_holds_the_plugin_folder_readme_and_licence
         COMMAND "${CMAKE_COMMAND}" "-DCPACK=${CMAKE_CPACK_COMMAND}" "-DBUILD_DIR=${CMAKE_BINARY_DIR}"
                 "-DSCRATCH=${CMAKE_CURRENT_BINARY_DIR}/package-check" "-DNAME=${DORVANE_PACKAGE_FILE}"
-                "-DEXPECTED=${dorvane_package_notes}|${dorvane_installed}"
+                "-DEXPECTED=${dorvane_package_notes}|${dorvane_installed}" ${dorvane_package_executable}
                 -P "${dorvane_install_checks}/check_package.cmake")
 endif()
 # The macOS installer, run here with stand-ins for xattr and codesign: the
