@@ -76,9 +76,9 @@ if(dorvane_host_common_dir)
             "  ${DORVANE_PACKAGE_COMMON_DIR}/${DORVANE_PLUGIN_INSTALL_DIR}\n"
             "(or --dest DIR), removes the quarantine mark a download leaves, seals the\n"
             "bundle with an ad-hoc signature, which hosts that load only signed plug-ins\n"
-            "require, and verifies it; --uninstall removes it, --help says more. It needs\n"
-            "codesign (xcode-select --install). Then restart the host: the effect is\n"
-            "listed under MureloUtility.\n"
+            "require, and verifies it. --uninstall removes it, and --help says more. It\n"
+            "needs codesign (xcode-select --install). Then restart the host: the effect\n"
+            "is listed under MureloUtility.\n"
             "\n"
             "Copying the bundle by hand instead leaves it unsealed and quarantined, and\n"
             "the host will not load it.\n")
