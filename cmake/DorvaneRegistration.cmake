@@ -75,6 +75,27 @@ elseif(APPLE)
         COMMAND "${CMAKE_COMMAND}" -E copy "${DORVANE_PKGINFO}"
                 "$<TARGET_BUNDLE_CONTENT_DIR:Dorvane>/PkgInfo"
         VERBATIM)
+    # Built on a Mac, the bundle is sealed there, once its files are in place:
+    # hosts that load only signed plug-ins refuse it otherwise. Ad hoc by
+    # default; a real identity also gets the hardened runtime and a secure
+    # timestamp, which notarizing needs. A cross-build cannot seal: its
+    # package's installer does so on the user's Mac.
+    set(DORVANE_SEAL_BUNDLE OFF CACHE INTERNAL "")
+    if(NOT CMAKE_CROSSCOMPILING)
+        set(DORVANE_SEAL_BUNDLE ON CACHE INTERNAL "")
+        if(NOT DORVANE_CODESIGN_IDENTITY)
+            set(DORVANE_CODESIGN_IDENTITY "-" CACHE STRING
+                "codesign identity that seals the bundle; - for an ad-hoc signature" FORCE)
+        endif()
+        set(dorvane_codesign_options "")
+        if(NOT DORVANE_CODESIGN_IDENTITY STREQUAL "-")
+            set(dorvane_codesign_options --options runtime --timestamp)
+        endif()
+        add_custom_command(TARGET Dorvane POST_BUILD
+            COMMAND codesign --force ${dorvane_codesign_options} --sign "${DORVANE_CODESIGN_IDENTITY}"
+                    "$<TARGET_BUNDLE_DIR:Dorvane>"
+            VERBATIM)
+    endif()
 else()
     # The library for the simulated host, with its list beside it as the
     # macOS build keeps it.

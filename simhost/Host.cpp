@@ -3,6 +3,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "loading/PropertyListAcceptance.h"
 #include "loading/PropertyListChecks.h"
 #include "project/DefaultProject.h"
 #include "services/ActiveScope.h"

@@ -19,12 +19,17 @@ enum class PropertyListTarget {
     MacUniversal,  // as MacX86_64, plus 'ma64' for the arm64 slice
 };
 
+// The two platforms lay the list out differently beyond byte order: the
+// Windows resource starts with a 16-bit word the macOS list does not have,
+// and its Pascal strings count their padding in the length field, where the
+// macOS list counts the length byte and the characters only.
+
 constexpr std::uint32_t kEntryPointKeyWin64 = FourCharCode("8664");
 constexpr std::uint32_t kEntryPointKeyMacX86_64 = FourCharCode("mi64");
 constexpr std::uint32_t kEntryPointKeyMacArm64 = FourCharCode("ma64");
 
-// The list header's leading word and its list version.
-constexpr std::uint16_t kPropertyListHeaderWord = 1;
+// The Windows resource's leading word, and the list version both carry.
+constexpr std::uint16_t kWindowsPropertyListHeaderWord = 1;
 constexpr std::uint32_t kPropertyListVersion = 0;
 
 constexpr std::size_t PaddedToFour(std::size_t size) { return (size + 3) & ~std::size_t{3}; }
@@ -52,7 +57,10 @@ namespace detail {
 template <class Sink>
 class ListWriter {
 public:
-    constexpr ListWriter(Sink& sink, bool big_endian) : sink_(sink), big_endian_(big_endian) {}
+    constexpr ListWriter(Sink& sink, PropertyListTarget target)
+        : sink_(sink), windows_(target == PropertyListTarget::WindowsX64) {}
+
+    constexpr bool Windows() const { return windows_; }
 
     constexpr void Put16(std::uint32_t value) { PutNumber(value, 2); }
     constexpr void Put32(std::uint32_t value) { PutNumber(value, 4); }
@@ -75,7 +83,7 @@ public:
         // The length byte cannot describe more.
         if (text.size() > 255) throw std::length_error("property text longer than 255 characters");
         const std::size_t padded = PaddedToFour(1 + text.size());
-        PutHead(key, padded);
+        PutHead(key, windows_ ? padded : 1 + text.size());
         PutByte(static_cast<std::uint32_t>(text.size()));
         PutText(text);
         PutZeros(padded - 1 - text.size());
@@ -91,13 +99,13 @@ public:
 private:
     constexpr void PutNumber(std::uint32_t value, int bytes) {
         for (int i = 0; i < bytes; ++i) {
-            const int shift = big_endian_ ? 8 * (bytes - 1 - i) : 8 * i;
+            const int shift = windows_ ? 8 * i : 8 * (bytes - 1 - i);
             PutByte(value >> shift);
         }
     }
 
     Sink& sink_;
-    bool big_endian_;
+    bool windows_;  // little-endian, and the Windows string lengths
 };
 
 constexpr std::size_t RecordsFor(const Property& property, PropertyListTarget target) {
@@ -110,12 +118,11 @@ constexpr std::size_t RecordsFor(const Property& property, PropertyListTarget ta
 // Writes the whole list, header first, into `sink`.
 template <class Sink, class List>
 constexpr void EncodePropertyList(const List& list, PropertyListTarget target, Sink& sink) {
-    const bool big_endian = target != PropertyListTarget::WindowsX64;
-    detail::ListWriter<Sink> out(sink, big_endian);
+    detail::ListWriter<Sink> out(sink, target);
     std::size_t records = 0;
     for (const Property& property : list) records += detail::RecordsFor(property, target);
 
-    out.Put16(kPropertyListHeaderWord);
+    if (out.Windows()) out.Put16(kWindowsPropertyListHeaderWord);
     out.Put32(kPropertyListVersion);
     out.Put32(static_cast<std::uint32_t>(records));
     for (const Property& property : list) {

@@ -17,7 +17,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-enum class ByteOrder { Little, Big };
+// The two ways a host platform lays the list out. Windows: little-endian,
+// a 16-bit header word 1 before the list version, and Pascal strings whose
+// length field counts their padding. macOS: big-endian, the list version
+// first, and Pascal strings whose length field counts the length byte and
+// the characters only.
+enum class PropertyListLayout { Windows, Mac };
+// "Windows" or "macOS", for messages and listings.
+const char* LayoutName(PropertyListLayout layout);
 
 // "8BIM" as a four-character code.
 constexpr std::uint32_t FourCC(std::string_view code) {
@@ -29,6 +36,10 @@ constexpr std::uint32_t FourCC(std::string_view code) {
 }
 std::string FourCCText(std::uint32_t code);
 
+// Whether the host reads the property stored under `key` as a Pascal
+// string (name, category, match name, the macOS entry points).
+bool IsPascalStringKey(std::uint32_t key);
+
 struct PropertyRecord {
     std::uint32_t vendor;
     std::uint32_t key;
@@ -39,15 +50,17 @@ struct PropertyRecord {
 
 class PropertyList {
 public:
-    // Throws PropertyListError for a list that is cut short, claims more
-    // than it holds, or does not start with the list header.
-    static PropertyList Parse(const std::vector<std::uint8_t>& bytes, ByteOrder order);
+    // Reads `bytes` by the rules of `layout`. Throws PropertyListError for a
+    // list that is cut short, claims more than it holds, has the other
+    // platform's header, or has a string whose length field disagrees with
+    // its length byte.
+    static PropertyList Parse(const std::vector<std::uint8_t>& bytes, PropertyListLayout layout);
 
     const std::vector<PropertyRecord>& Records() const { return records_; }
     std::uint32_t ListVersion() const { return list_version_; }
     // The bytes the header and the records took, padding included.
     std::size_t Size() const { return size_; }
-    ByteOrder Order() const { return order_; }
+    PropertyListLayout Layout() const { return layout_; }
 
     // The first record of the host's vendor under `key`, or null.
     const PropertyRecord* Find(std::uint32_t key) const;
@@ -59,6 +72,8 @@ public:
     std::optional<std::uint32_t> Short(std::uint32_t key) const { return Number(key, 2); }
     std::optional<std::string> PascalString(std::uint32_t key) const;
     std::optional<std::string> CString(std::uint32_t key) const;
+    // A record's leading number of `width` bytes in the list's byte order.
+    std::uint32_t NumberIn(const PropertyRecord& record, std::size_t width) const;
 
 private:
     std::optional<std::uint32_t> Number(std::uint32_t key, std::size_t width) const;
@@ -66,7 +81,7 @@ private:
     std::vector<PropertyRecord> records_;
     std::uint32_t list_version_ = 0;
     std::size_t size_ = 0;
-    ByteOrder order_ = ByteOrder::Little;
+    PropertyListLayout layout_ = PropertyListLayout::Mac;
 };
 
 }  // namespace simhost

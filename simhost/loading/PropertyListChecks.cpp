@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "loading/PropertyListReader.h"
-
 namespace simhost {
 
 namespace {
@@ -48,25 +46,13 @@ std::string EffectEntryName(const PropertyList& list) {
         throw PropertyListError("the plug-in is of kind '" + FourCCText(*kind) + "', not an effect ('eFKT')");
     }
     const std::uint32_t key = EntryPointKey();
-#ifdef _WIN32
-    const std::optional<std::string> name = list.CString(key);
-#else
-    const std::optional<std::string> name = list.PascalString(key);
-#endif
+    // Windows names it as a C string, macOS as a Pascal string.
+    const std::optional<std::string> name =
+        list.Layout() == PropertyListLayout::Windows ? list.CString(key) : list.PascalString(key);
     if (!name || name->empty()) {
         throw PropertyListError("the property list names no entry point under '" + FourCCText(key) + "'");
     }
     return *name;
-}
-
-PropertyList AcceptEffectPropertyList(const std::string& plugin_path) {
-    PropertyList list = ReadPluginPropertyList(plugin_path);
-    try {
-        static_cast<void>(EffectEntryName(list));
-    } catch (const PropertyListError& e) {
-        throw PropertyListError(plugin_path + ": " + e.what());
-    }
-    return list;
 }
 
 std::vector<std::string> GlobalSetupMismatches(const PropertyList& list, const PF_OutData& out) {

@@ -18,11 +18,6 @@ std::uint32_t EntryPointKey();
 // for a list that is not an effect's or names no entry function here.
 std::string EffectEntryName(const PropertyList& list);
 
-// The list of the plug-in at `plugin_path`, read and accepted as an
-// effect's before any of its code is loaded; throws PropertyListError,
-// naming the plug-in, otherwise.
-PropertyList AcceptEffectPropertyList(const std::string& plugin_path);
-
 // One message for each of eVER, eGLO and eGL2 that differs from what
 // global set-up put into `out`.
 std::vector<std::string> GlobalSetupMismatches(const PropertyList& list, const PF_OutData& out);

@@ -1,57 +1,40 @@
 #include "loading/PropertyListReader.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <vector>
 
 #include "loading/PluginLibrary.h"
 #include "loading/PropertyListResourceFile.h"
 
 namespace simhost {
 
-namespace fs = std::filesystem;
-
-std::string PropertyFilePath(const std::string& plugin_path) {
-    const fs::path library(plugin_path);
-    const fs::path folder = library.parent_path();
-    if (folder.filename() == "MacOS" && folder.parent_path().filename() == "Contents") {
-        return (folder.parent_path() / "Resources" / library.stem()).string() + ".rsrc";
-    }
-    return fs::path(library).replace_extension(".rsrc").string();
+PropertyListLayout PlatformLayout() {
+#ifdef _WIN32
+    return PropertyListLayout::Windows;
+#else
+    return PropertyListLayout::Mac;
+#endif
 }
 
-#ifndef _WIN32
-namespace {
-
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
+StoredPropertyList ReadStoredPropertyList(const std::string& plugin_path) {
+#ifdef _WIN32
+    try {
+        return {plugin_path, PluginLibrary::ReadResource(plugin_path, kPropertyResourceType,
+                                                         kPropertyResourceId, kPropertyResourceLanguage)};
+    } catch (const std::runtime_error& e) {
+        throw PropertyListError(std::string("no property list: ") + e.what());
+    }
+#else
+    const std::string path = PropertyFilePath(plugin_path);
     std::ifstream in(path, std::ios::binary);
     if (!in) throw PropertyListError("no property list: cannot open " + path);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-}  // namespace
-#endif
-
-PropertyList ReadPluginPropertyList(const std::string& plugin_path) {
+    const std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     try {
-#ifdef _WIN32
-        std::vector<std::uint8_t> list;
-        try {
-            list = PluginLibrary::ReadResource(plugin_path, kPropertyResourceType, kPropertyResourceId,
-                                               kPropertyResourceLanguage);
-        } catch (const std::runtime_error& e) {
-            throw PropertyListError(std::string("no property list: ") + e.what());
-        }
-        return PropertyList::Parse(list, ByteOrder::Little);
-#else
-        const FileResource resource =
-            FindFileResource(ReadFile(PropertyFilePath(plugin_path)), kPropertyFileResourceType);
-        return PropertyList::Parse(resource.data, ByteOrder::Big);
-#endif
-    } catch (const std::runtime_error& e) {
-        throw PropertyListError(plugin_path + ": " + e.what());
+        return {path, FindFileResource(file, kPropertyFileResourceType).data};
+    } catch (const PropertyListError& e) {
+        throw PropertyListError(path + ": " + e.what());
     }
+#endif
 }
 
 }  // namespace simhost

@@ -1,10 +1,11 @@
-// Reads a plug-in's property list the way the host does before it loads any
-// of the plug-in's code: on Windows the "PIPL" resource of the file itself,
-// elsewhere the resource file that ships beside the library.
+// Reads the bytes of a plug-in's property list the way the host does before
+// it loads any of the plug-in's code: on Windows the "PIPL" resource of the
+// file itself, elsewhere the resource file that ships beside the library.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "loading/PropertyList.h"
 
@@ -17,12 +18,17 @@ constexpr int kPropertyResourceLanguage = 1033;
 // The resource type inside a macOS resource file.
 constexpr std::uint32_t kPropertyFileResourceType = FourCC("PiPL");
 
-// The resource file the host reads for a library at `plugin_path`: inside a
-// bundle Contents/Resources/<name>.rsrc, otherwise <name>.rsrc beside it.
-std::string PropertyFilePath(const std::string& plugin_path);
+// The layout this platform's host reads: Windows on Windows, and elsewhere
+// macOS's, which the Linux build stands in for.
+PropertyListLayout PlatformLayout();
 
-// Throws PropertyListError, naming the plug-in, when there is no list or
-// it cannot be read.
-PropertyList ReadPluginPropertyList(const std::string& plugin_path);
+struct StoredPropertyList {
+    std::string file;  // the file the bytes came from
+    std::vector<std::uint8_t> bytes;
+};
+
+// The list's bytes, unread. Throws PropertyListError, naming the file, when
+// there is no list or the file that should hold it is malformed.
+StoredPropertyList ReadStoredPropertyList(const std::string& plugin_path);
 
 }  // namespace simhost

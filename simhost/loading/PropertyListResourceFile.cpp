@@ -1,5 +1,6 @@
 #include "loading/PropertyListResourceFile.h"
 
+#include <filesystem>
 #include <string>
 
 #include "loading/PropertyList.h"
@@ -26,6 +27,16 @@ private:
 };
 
 }  // namespace
+
+std::string PropertyFilePath(const std::string& plugin_path) {
+    namespace fs = std::filesystem;
+    const fs::path library(plugin_path);
+    const fs::path folder = library.parent_path();
+    if (folder.filename() == "MacOS" && folder.parent_path().filename() == "Contents") {
+        return (folder.parent_path() / "Resources" / library.stem()).string() + ".rsrc";
+    }
+    return fs::path(library).replace_extension(".rsrc").string();
+}
 
 FileResource FindFileResource(const std::vector<std::uint8_t>& file, std::uint32_t type) {
     const BigEndianReader in(file);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace simhost {
@@ -12,6 +13,10 @@ struct FileResource {
     std::int16_t id;
     std::vector<std::uint8_t> data;
 };
+
+// The resource file the host reads for a library at `plugin_path`: inside a
+// bundle Contents/Resources/<name>.rsrc, otherwise <name>.rsrc beside it.
+std::string PropertyFilePath(const std::string& plugin_path);
 
 // The first resource of `type` in the file's map; throws PropertyListError
 // when the file is malformed or holds no such resource.

@@ -1,7 +1,9 @@
 # Makes the build's package and checks the archive: its name, and that it
 # holds exactly the expected files. CPACK is the build's own cpack, not
 # whichever one PATH finds first.
-#   cmake -DCPACK=... -DBUILD_DIR=... -DSCRATCH=... -DNAME=x.zip -DEXPECTED="a|b" -P check_package.cmake
+#   cmake -DCPACK=... -DBUILD_DIR=... -DSCRATCH=... -DNAME=x.zip -DEXPECTED="a|b"
+#         [-DEXECUTABLE=file] -P check_package.cmake
+# EXECUTABLE names an entry that must unpack executable (a script to run).
 file(REMOVE_RECURSE "${SCRATCH}")
 execute_process(COMMAND "${CPACK}" --config "${BUILD_DIR}/CPackConfig.cmake" -B "${SCRATCH}"
                 RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
@@ -14,6 +16,13 @@ if(NOT archives STREQUAL NAME)
 endif()
 execute_process(COMMAND "${CMAKE_COMMAND}" -E tar tf "${SCRATCH}/${NAME}"
                 RESULT_VARIABLE result OUTPUT_VARIABLE listing)
+if(EXECUTABLE)
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E tar tvf "${SCRATCH}/${NAME}" OUTPUT_VARIABLE long_listing)
+    string(REGEX MATCH "\n-rwx[^\n]* ${EXECUTABLE}\n" executable_entry "\n${long_listing}")
+    if(NOT executable_entry)
+        message(FATAL_ERROR "${NAME}: ${EXECUTABLE} does not unpack executable:\n${long_listing}")
+    endif()
+endif()
 file(REMOVE_RECURSE "${SCRATCH}")
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "cannot list ${NAME}")

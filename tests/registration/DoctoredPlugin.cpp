@@ -13,6 +13,7 @@
 #include <windows.h>
 #else
 #include "loading/PropertyListReader.h"
+#include "loading/PropertyListResourceFile.h"
 #endif
 
 namespace registration {
@@ -47,6 +48,14 @@ std::vector<std::uint8_t> PlatformList(const PropertyTable& table) {
     return dorvane::EncodePropertyListBytes(table, dorvane::PropertyListTarget::WindowsX64);
 #else
     return dorvane::EncodePropertyListBytes(table, dorvane::PropertyListTarget::MacX86_64);
+#endif
+}
+
+std::vector<std::uint8_t> OtherPlatformList(const PropertyTable& table) {
+#ifdef _WIN32
+    return dorvane::EncodePropertyListBytes(table, dorvane::PropertyListTarget::MacX86_64);
+#else
+    return dorvane::EncodePropertyListBytes(table, dorvane::PropertyListTarget::WindowsX64);
 #endif
 }
 

@@ -16,6 +16,8 @@ using PropertyTable = std::array<dorvane::Property, dorvane::kRegistrationProper
 PropertyTable EffectTable();
 // `table` as this platform's host reads it.
 std::vector<std::uint8_t> PlatformList(const PropertyTable& table);
+// `table` in the other platform's layout, which this platform's host refuses.
+std::vector<std::uint8_t> OtherPlatformList(const PropertyTable& table);
 
 class DoctoredPlugin {
 public:

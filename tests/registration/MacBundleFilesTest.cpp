@@ -10,6 +10,7 @@
 
 #include "GeneratedFiles.h"
 #include "MacBundleFiles.h"
+#include "MacPropertyListBytes.h"
 #include "loading/PropertyList.h"
 #include "loading/PropertyListResourceFile.h"
 #include "resources/DorvaneProperties.h"
@@ -55,9 +56,19 @@ simhost::PropertyList ListInResourceFile() {
     const simhost::FileResource resource =
         simhost::FindFileResource(registration::ReadBytes(MacBundleFilesUnderTest().resource_file), FourCC("PiPL"));
     EXPECT_EQ(resource.id, 16000);
-    const simhost::PropertyList list = simhost::PropertyList::Parse(resource.data, simhost::ByteOrder::Big);
+    const simhost::PropertyList list = simhost::PropertyList::Parse(resource.data, simhost::PropertyListLayout::Mac);
     EXPECT_EQ(list.Size(), resource.data.size()) << "nothing after the last property";
     return list;
+}
+
+// What a host on a Mac reads, compared with the bytes its template gives.
+TEST(MacResourceFile, ListIsTheMacLayoutByteForByte) {
+    const simhost::FileResource resource =
+        simhost::FindFileResource(registration::ReadBytes(MacBundleFilesUnderTest().resource_file), FourCC("PiPL"));
+    const Bytes expected = registration::BytesFromHex(MacBundleFilesUnderTest().arm64
+                                                          ? registration::kMacUniversalListHex
+                                                          : registration::kMacX86_64ListHex);
+    EXPECT_EQ(resource.data, expected);
 }
 
 // The keys a table property is stored under: the entry point under the key
@@ -119,15 +130,13 @@ TEST(MacResourceFile, NumbersAndCodesAreBigEndian) {
     EXPECT_EQ(list.Find(FourCC("eINF"))->data, (Bytes{0, 0}));
 }
 
-TEST(MacResourceFile, UniversalBuildAlsoNamesTheArmEntryPoint) {
-    const Bytes bytes = dorvane::EncodePropertyListBytes(dorvane::kRegistrationProperties,
-                                                         dorvane::PropertyListTarget::MacUniversal);
-    const simhost::PropertyList list = simhost::PropertyList::Parse(bytes, simhost::ByteOrder::Big);
-    ASSERT_EQ(list.Records().size(), 13u);
-    EXPECT_EQ(simhost::FourCCText(list.Records()[3].key), "mi64");
-    EXPECT_EQ(simhost::FourCCText(list.Records()[4].key), "ma64");
-    EXPECT_EQ(list.PascalString(FourCC("ma64")), "EntryPointFunc");
-    EXPECT_EQ(list.Find(FourCC("8664")), nullptr);
+TEST(PropertyListEncoding, EachMacTargetGivesItsBytesFromTheOneTable) {
+    EXPECT_EQ(dorvane::EncodePropertyListBytes(dorvane::kRegistrationProperties,
+                                               dorvane::PropertyListTarget::MacX86_64),
+              registration::BytesFromHex(registration::kMacX86_64ListHex));
+    EXPECT_EQ(dorvane::EncodePropertyListBytes(dorvane::kRegistrationProperties,
+                                               dorvane::PropertyListTarget::MacUniversal),
+              registration::BytesFromHex(registration::kMacUniversalListHex));
 }
 
 TEST(PropertyListEncoding, RefusesValuesItsFormatCannotHold) {

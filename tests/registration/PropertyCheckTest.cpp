@@ -15,6 +15,7 @@ namespace {
 
 using registration::DoctoredPlugin;
 using registration::EffectTable;
+using registration::OtherPlatformList;
 using registration::PlatformList;
 using registration::PropertyTable;
 using simhost::Host;
@@ -49,7 +50,7 @@ TEST(PropertyCheck, RefusesWhatIsNotALoadableEffect) {
     PropertyTable empty_entry = EffectTable();
     empty_entry[kEntryPoint] = dorvane::EntryPointProperty("");
     std::vector<std::uint8_t> cut_short = PlatformList(EffectTable());
-    cut_short.resize(100);
+    cut_short.resize(90);  // in the head of the fourth property
 
     struct Case {
         const char* what;
@@ -60,8 +61,14 @@ TEST(PropertyCheck, RefusesWhatIsNotALoadableEffect) {
         {"a plug-in of another kind", PlatformList(not_an_effect), "of kind 'AEgp', not an effect"},
         {"an entry point the library lacks", PlatformList(unexported_entry), "exports no PluginMain"},
         {"an empty entry point name", PlatformList(empty_entry), "names no entry point"},
-        {"a list cut short", cut_short, "claims 12 properties but ends after"},
+        {"a list cut short", cut_short, "claims 12 properties but ends after 3"},
         {"no list at all", std::nullopt, "no property list"},
+#ifdef _WIN32
+        {"a macOS list in the .aex", OtherPlatformList(EffectTable()), "not a Windows property list"},
+#else
+        {"a Windows list in the resource file", OtherPlatformList(EffectTable()),
+         "Dorvane.rsrc: not a macOS property list: it begins 01 00 00 00 00 00 0c 00"},
+#endif
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

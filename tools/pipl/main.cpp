@@ -1,11 +1,14 @@
 // dorvane-pipl: writes the effect's registration property list in each
-// form the build ships, all from the one table in DorvaneProperties.h.
+// form the build ships, all from the one table in DorvaneProperties.h; or
+// prints the list a built plug-in carries, as the host will read it.
 //
 //   dorvane-pipl [--arm64] [--windows-list FILE] [--windows-rc FILE]
 //                [--mac-rsrc FILE] [--info-plist FILE --executable NAME] [--pkginfo FILE]
+//   dorvane-pipl --print PLUGIN     (a .aex, a .rsrc or a .plugin bundle)
 #include <cstdio>
 #include <exception>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <string>
 #include <string_view>
@@ -13,6 +16,7 @@
 
 #include "BundleMetadata.h"
 #include "MureloPlugin.h"
+#include "PropertyListPrinter.h"
 #include "ResourceFile.h"
 #include "WindowsResourceScript.h"
 #include "resources/DorvaneProperties.h"
@@ -32,6 +36,12 @@ static_assert(DORVANE_DECLARED_NAME(EntryPointFunc) == dorvane::kEntryPointName,
 constexpr std::size_t kWindowsListSize =
     dorvane::EncodedPropertyListSize(dorvane::kRegistrationProperties, PropertyListTarget::WindowsX64);
 static_assert(kWindowsListSize == 282, "the Windows list is 282 bytes");
+static_assert(dorvane::EncodedPropertyListSize(dorvane::kRegistrationProperties, PropertyListTarget::MacX86_64) ==
+                  280,
+              "the x86_64 bundle's list is 280 bytes");
+static_assert(dorvane::EncodedPropertyListSize(dorvane::kRegistrationProperties,
+                                               PropertyListTarget::MacUniversal) == 312,
+              "the universal bundle's list is 312 bytes");
 constexpr auto kWindowsList = dorvane::EncodedPropertyList<kWindowsListSize>(
     dorvane::kRegistrationProperties, PropertyListTarget::WindowsX64);
 
@@ -54,7 +64,7 @@ int Usage(const char* problem) {
     std::fprintf(stderr,
                  "dorvane-pipl: %s\nusage: dorvane-pipl [--arm64] [--windows-list FILE] "
                  "[--windows-rc FILE] [--mac-rsrc FILE] [--info-plist FILE --executable NAME] "
-                 "[--pkginfo FILE]\n",
+                 "[--pkginfo FILE]\n       dorvane-pipl --print PLUGIN\n",
                  problem);
     return 2;
 }
@@ -62,6 +72,10 @@ int Usage(const char* problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::string_view(argv[1]) == "--print") {
+        if (argc != 3) return Usage("--print takes one plug-in and nothing else");
+        return pipl::PrintPropertyList(argv[2], std::cout, std::cerr);
+    }
     bool arm64 = false;
     std::map<std::string, std::string> outputs;
     const std::vector<std::string> known = {"--windows-list", "--windows-rc", "--mac-rsrc",
