@@ -267,8 +267,9 @@ UnwindTables ReadTables(const std::uint8_t* section, std::uint64_t size) {
             lsdas_end = lsdas_at;
             break;
         }
-        ByteCursor page(section, size, "__unwind_info page " + std::to_string(i));
-        page.Seek(page_at);
+        // A page's own offsets count from its start.
+        if (page_at >= size) throw MachOError("__unwind_info page " + std::to_string(i) + " lies past its end");
+        ByteCursor page(section + page_at, size - page_at, "__unwind_info page " + std::to_string(i));
         const std::uint32_t kind = page.U32();
         if (kind == kRegularPage) {
             ReadRegularPage(page, tables.entries);

@@ -42,14 +42,10 @@ pthread_cond_t* Condition(pthread_cond_t* condition) {
 
 int MacMutexLock(pthread_mutex_t* mutex) { return pthread_mutex_lock(Mutex(mutex)); }
 int MacMutexUnlock(pthread_mutex_t* mutex) { return pthread_mutex_unlock(Mutex(mutex)); }
-int MacMutexTrylock(pthread_mutex_t* mutex) { return pthread_mutex_trylock(Mutex(mutex)); }
-int MacMutexDestroy(pthread_mutex_t* mutex) { return pthread_mutex_destroy(Mutex(mutex)); }
 int MacCondWait(pthread_cond_t* condition, pthread_mutex_t* mutex) {
     return pthread_cond_wait(Condition(condition), Mutex(mutex));
 }
-int MacCondSignal(pthread_cond_t* condition) { return pthread_cond_signal(Condition(condition)); }
 int MacCondBroadcast(pthread_cond_t* condition) { return pthread_cond_broadcast(Condition(condition)); }
-int MacCondDestroy(pthread_cond_t* condition) { return pthread_cond_destroy(Condition(condition)); }
 
 // The once-control's signature word is followed by room for glibc's.
 int MacOnce(void* once, void (*routine)()) {
@@ -65,10 +61,16 @@ int MacKeyCreate(std::uint64_t* key, void (*destructor)(void*)) {
     if (result == 0) *key = glibc_key;
     return result;
 }
-int MacKeyDelete(std::uint64_t key) { return pthread_key_delete(static_cast<pthread_key_t>(key)); }
 void* MacGetSpecific(std::uint64_t key) { return pthread_getspecific(static_cast<pthread_key_t>(key)); }
 int MacSetSpecific(std::uint64_t key, const void* value) {
     return pthread_setspecific(static_cast<pthread_key_t>(key), value);
+}
+
+// A Mach port naming the thread, which the C++ runtime takes as a thread's
+// number: any nonzero 32-bit value that differs between live threads will
+// do, and glibc's thread handles lie at least a page apart.
+std::uint32_t MacMachThreadNumber(pthread_t thread) {
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(thread) >> 12) | 1u;
 }
 
 void MacBzero(void* bytes, std::size_t size) { std::memset(bytes, 0, size); }
@@ -95,15 +97,10 @@ void* Address(Function* function) {
 
 // Imports whose glibc or libgcc routine has the same name and meaning.
 constexpr const char* kSameOnLinux[] = {
-    "_Unwind_Backtrace", "_Unwind_DeleteException", "_Unwind_FindEnclosingFunction",
-    "_Unwind_GetCFA", "_Unwind_GetDataRelBase", "_Unwind_GetGR", "_Unwind_GetIP", "_Unwind_GetIPInfo",
-    "_Unwind_GetLanguageSpecificData", "_Unwind_GetRegionStart", "_Unwind_GetTextRelBase",
-    "_Unwind_RaiseException", "_Unwind_Resume", "_Unwind_Resume_or_Rethrow", "_Unwind_SetGR",
-    "_Unwind_SetIP", "_Unwind_ForcedUnwind",
-    "strlen", "memchr", "memcmp", "memcpy", "memmove", "memset", "strcmp", "strncmp",
-    "fputc", "vfprintf", "fwrite", "fprintf", "snprintf", "vsnprintf",
-    "malloc", "free", "realloc", "calloc", "aligned_alloc", "posix_memalign",
-    "abort", "pthread_self", "pthread_equal",
+    "_Unwind_DeleteException", "_Unwind_GetIP", "_Unwind_GetLanguageSpecificData", "_Unwind_GetRegionStart",
+    "_Unwind_RaiseException", "_Unwind_Resume", "_Unwind_SetGR", "_Unwind_SetIP",
+    "strlen", "memchr", "strcmp", "strncmp", "fputc", "vfprintf", "fwrite", "snprintf",
+    "malloc", "free", "realloc", "calloc", "aligned_alloc", "abort", "pthread_self",
 };
 
 struct Shim {
@@ -155,17 +152,13 @@ void* LinuxAddressOf(const std::string& symbol, MacSystemData& data) {
     const Shim shims[] = {
         {"pthread_mutex_lock", Address(&MacMutexLock)},
         {"pthread_mutex_unlock", Address(&MacMutexUnlock)},
-        {"pthread_mutex_trylock", Address(&MacMutexTrylock)},
-        {"pthread_mutex_destroy", Address(&MacMutexDestroy)},
         {"pthread_cond_wait", Address(&MacCondWait)},
-        {"pthread_cond_signal", Address(&MacCondSignal)},
         {"pthread_cond_broadcast", Address(&MacCondBroadcast)},
-        {"pthread_cond_destroy", Address(&MacCondDestroy)},
         {"pthread_once", Address(&MacOnce)},
         {"pthread_key_create", Address(&MacKeyCreate)},
-        {"pthread_key_delete", Address(&MacKeyDelete)},
         {"pthread_getspecific", Address(&MacGetSpecific)},
         {"pthread_setspecific", Address(&MacSetSpecific)},
+        {"pthread_mach_thread_np", Address(&MacMachThreadNumber)},
         {"__bzero", Address(&MacBzero)},
         {"_availability_version_check", Address(&MacAvailabilityVersionCheck)},
         {"dlopen", Address(&MacDlopen)},
