@@ -2,7 +2,9 @@
 // refuses and why, the frame rules it derives from compact unwind entries,
 // and the bundle's code running in this process, exceptions included.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -123,6 +125,25 @@ Bytes ReadFile(const std::string& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The bundle under test's code in a universal file after an arm64 slice
+// (its header big-endian: magic, count, then cpu, subtype, offset, size
+// and alignment of each slice), as a universal build lays it out.
+TEST(MachOLoader, RunsTheX86_64SliceOfAUniversalFile) {
+    const Bytes x86_64 = ReadFile(simhost::PluginLibrary::CodePath(DORVANE_PLUGIN_PATH));
+    constexpr std::uint32_t kArm64At = 0x4000, kArm64Size = 0x4000, kX86_64At = 0x8000;
+    Bytes universal;
+    for (std::uint32_t word : {0xcafebabeu, 2u, kArm64, 0u, kArm64At, kArm64Size, 14u, kX86_64, 3u, kX86_64At,
+                               static_cast<std::uint32_t>(x86_64.size()), 14u}) {
+        Big32(universal, word);
+    }
+    universal.resize(kX86_64At, 0);
+    universal.insert(universal.end(), x86_64.begin(), x86_64.end());
+
+    const ScratchBundle bundle(universal);
+    const simhost::PluginLibrary library(bundle.CodePath());
+    EXPECT_NE(library.Find("EntryPointFunc"), nullptr);
+}
+
 // The bundle under test with every spelling of an import's name changed
 // to one that no system has; the names in the file are NUL-terminated.
 Bytes WithImportRenamed(const std::string& from, const std::string& to) {
@@ -167,7 +188,7 @@ TEST(CompactUnwind, FrameRulesFromEncodings) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(simhost::macho::FrameInstructions(c.encoding, nullptr), c.instructions);
+        EXPECT_EQ(simhost::macho::FrameInstructions(c.encoding, nullptr, 0), c.instructions);
     }
 }
 
@@ -182,11 +203,12 @@ TEST(CompactUnwind, RefusesEntriesItCannotTranslate) {
         {0x02021c00, "saves 7 registers"},
         {0x01000007, "names register 7"},
         {0x02010400, "smaller than its saved registers"},
+        {0x03050000, "frame size lies outside its function"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.encoding);
         try {
-            simhost::macho::FrameInstructions(c.encoding, nullptr);
+            simhost::macho::FrameInstructions(c.encoding, nullptr, 0);
             ADD_FAILURE() << "accepted";
         } catch (const simhost::macho::MachOError& e) {
             EXPECT_TRUE(Says(e.what(), c.reason));

@@ -133,13 +133,17 @@ std::vector<std::uint32_t> SavedRegisters(std::uint32_t count, std::uint32_t per
 
 // Frameless: the frame address is rsp plus the stack size (return address
 // included); the saved registers lie just under the return address.
-std::vector<std::uint8_t> Frameless(std::uint32_t encoding, const std::uint8_t* function) {
+std::vector<std::uint8_t> Frameless(std::uint32_t encoding, const std::uint8_t* function, std::size_t function_size) {
     std::uint64_t stack_size = 8 * std::uint64_t{Field(encoding, kStackSizeMask)};
     if ((encoding & kModeMask) == kFramelessIndirectMode) {
         // The size is the immediate of the function's `sub $n, %rsp`, at
         // the byte offset the entry gives, plus the pushes it names.
+        const std::size_t at = Field(encoding, kStackSizeMask);
+        if (function == nullptr || at + 4 > function_size) {
+            throw MachOError("a compact unwind entry's frame size lies outside its function");
+        }
         std::uint32_t immediate = 0;
-        std::memcpy(&immediate, function + Field(encoding, kStackSizeMask), sizeof(immediate));
+        std::memcpy(&immediate, function + at, sizeof(immediate));
         stack_size = immediate + 8 * std::uint64_t{Field(encoding, kStackAdjustMask)};
     }
     std::vector<std::uint8_t> out{kDefCfaOffset};
@@ -298,11 +302,12 @@ std::string Hex(std::uint32_t value) {
 
 }  // namespace
 
-std::vector<std::uint8_t> FrameInstructions(std::uint32_t encoding, const std::uint8_t* function) {
+std::vector<std::uint8_t> FrameInstructions(std::uint32_t encoding, const std::uint8_t* function,
+                                            std::size_t function_size) {
     switch (encoding & kModeMask) {
         case kFrameBasedMode: return FrameBased(encoding);
         case kFramelessMode:
-        case kFramelessIndirectMode: return Frameless(encoding, function);
+        case kFramelessIndirectMode: return Frameless(encoding, function, function_size);
         case kDwarfMode:
             throw MachOError("compact unwind encoding " + Hex(encoding) +
                              " defers to __eh_frame, which is not usable in this bundle");
@@ -311,8 +316,11 @@ std::vector<std::uint8_t> FrameInstructions(std::uint32_t encoding, const std::u
     }
 }
 
-std::vector<std::uint8_t> TranslateUnwindInfo(const std::uint8_t* image, std::uint64_t section_offset,
-                                              std::uint64_t section_size) {
+std::vector<std::uint8_t> TranslateUnwindInfo(const std::uint8_t* image, std::size_t image_size,
+                                              std::uint64_t section_offset, std::uint64_t section_size) {
+    if (section_offset > image_size || section_size > image_size - section_offset) {
+        throw MachOError("__unwind_info lies outside the image");
+    }
     const UnwindTables tables = ReadTables(image + section_offset, section_size);
     const auto base = reinterpret_cast<std::uintptr_t>(image);
 
@@ -320,6 +328,9 @@ std::vector<std::uint8_t> TranslateUnwindInfo(const std::uint8_t* image, std::ui
     std::vector<std::size_t> cies{WriteCie(out, 0)};
     for (const std::uint32_t slot : tables.personalities) {
         // Each names a pointer that holds the routine's address.
+        if (slot > image_size || image_size - slot < 8) {
+            throw MachOError("a personality of __unwind_info lies outside the image");
+        }
         std::uint64_t routine = 0;
         std::memcpy(&routine, image + slot, sizeof(routine));
         cies.push_back(WriteCie(out, routine));
@@ -332,7 +343,9 @@ std::vector<std::uint8_t> TranslateUnwindInfo(const std::uint8_t* image, std::ui
         if ((entry.encoding & kModeMask) == kNoModeGiven && (entry.encoding & kHasLsda) == 0) continue;
         if (end <= entry.function) continue;  // an entry repeated at one address
         try {
-            const std::vector<std::uint8_t> instructions = FrameInstructions(entry.encoding, image + entry.function);
+            if (end > image_size) throw MachOError("the function runs past the image");
+            const std::vector<std::uint8_t> instructions =
+                FrameInstructions(entry.encoding, image + entry.function, end - entry.function);
             const std::uint32_t personality = Field(entry.encoding, kPersonalityMask);
             if (personality > tables.personalities.size()) {
                 throw MachOError("personality " + std::to_string(personality) + " of " +

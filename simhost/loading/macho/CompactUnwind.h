@@ -20,17 +20,19 @@ namespace simhost::macho {
 // The DWARF instructions that give a function's frame from its x86_64
 // compact encoding, after the common start every frame description here
 // shares (the frame's address is rsp + 8, the return address under it).
-// `function` is the function's mapped code, read for a frame size held in
-// its own `sub` instruction. Throws MachOError for an encoding that asks
-// for DWARF from __eh_frame or cannot be read.
-std::vector<std::uint8_t> FrameInstructions(std::uint32_t encoding, const std::uint8_t* function);
+// `function` is the function's mapped code, `function_size` bytes, read
+// for a frame size held in its own `sub` instruction. Throws MachOError
+// for an encoding that asks for DWARF from __eh_frame or cannot be read.
+std::vector<std::uint8_t> FrameInstructions(std::uint32_t encoding, const std::uint8_t* function,
+                                            std::size_t function_size);
 
 // The .eh_frame bytes (zero-terminated) for every function the section
 // describes. `image` is the mapped Mach-O header, which the section's
-// offsets count from; the section lies at `image + section_offset`, its
-// personality pointers already bound. Addresses in the result are
-// absolute, so the bytes stand only for this mapping.
-std::vector<std::uint8_t> TranslateUnwindInfo(const std::uint8_t* image, std::uint64_t section_offset,
-                                              std::uint64_t section_size);
+// offsets count from, and `image_size` bytes are mapped from it; the
+// section lies at `image + section_offset`, its personality pointers
+// already bound. Addresses in the result are absolute, so the bytes stand
+// only for this mapping.
+std::vector<std::uint8_t> TranslateUnwindInfo(const std::uint8_t* image, std::size_t image_size,
+                                              std::uint64_t section_offset, std::uint64_t section_size);
 
 }  // namespace simhost::macho

@@ -115,7 +115,8 @@ void MachOBundle::RegisterFrames() {
     if (unwind == nullptr) return;
     const std::uint64_t header_address =
         lowest_address_ + static_cast<std::uint64_t>(header_ - mapping_.Base());
-    frames_ = TranslateUnwindInfo(header_, unwind->vm_address - header_address, unwind->size);
+    const std::size_t mapped_from_header = mapping_.Size() - static_cast<std::size_t>(header_ - mapping_.Base());
+    frames_ = TranslateUnwindInfo(header_, mapped_from_header, unwind->vm_address - header_address, unwind->size);
     const auto register_frames = LibgccRoutine<void (*)(void*)>("__register_frame");
     deregister_frames_ = LibgccRoutine<void (*)(void*)>("__deregister_frame");
     register_frames(frames_.data());
@@ -138,7 +139,11 @@ void MachOBundle::Protect() const {
 
 void* MachOBundle::Find(const std::string& symbol) const {
     const std::optional<std::uint64_t> offset = FindExport(file_, "_" + symbol);
-    return offset ? header_ + *offset : nullptr;
+    if (!offset) return nullptr;
+    if (*offset >= mapping_.Size() - static_cast<std::size_t>(header_ - mapping_.Base())) {
+        throw MachOError(symbol + " is exported at an address outside the image");
+    }
+    return header_ + *offset;
 }
 
 }  // namespace simhost::macho

@@ -23,6 +23,7 @@ public:
     MachOBundle& operator=(const MachOBundle&) = delete;
 
     // The address of an exported C function named `symbol`, or null.
+    // Throws MachOError when the export lies outside the image.
     void* Find(const std::string& symbol) const;
 
 private:
@@ -34,6 +35,7 @@ private:
         Mapping(const Mapping&) = delete;
         Mapping& operator=(const Mapping&) = delete;
         std::uint8_t* Base() const { return base_; }
+        std::size_t Size() const { return size_; }
 
     private:
         std::uint8_t* base_;
