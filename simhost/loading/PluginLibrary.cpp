@@ -1,11 +1,15 @@
 #include "loading/PluginLibrary.h"
 
+#include <filesystem>
 #include <stdexcept>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#endif
+#if defined(__linux__)
+#include "loading/macho/MachOBundle.h"
 #endif
 
 namespace simhost {
@@ -25,15 +29,40 @@ std::string NativePath(const std::string& path) {
 }
 #endif
 
+#if defined(__linux__)
+// The code of a macOS bundle: Contents/MacOS/ inside it.
+bool InsideBundle(const std::string& path) {
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return folder.filename() == "MacOS" && folder.parent_path().filename() == "Contents";
+}
+#endif
+
 }  // namespace
 
+std::string PluginLibrary::CodePath(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path bundle(path);
+    if (bundle.filename().empty()) bundle = bundle.parent_path();  // "X.plugin/"
+    if (bundle.extension() != ".plugin" || !fs::is_directory(bundle)) return path;
+    // Our bundles name their executable (CFBundleExecutable) after themselves.
+    return (bundle / "Contents" / "MacOS" / bundle.stem()).string();
+}
+
 PluginLibrary::PluginLibrary(const std::string& path) : path_(path), module_(nullptr) {
+#if defined(__linux__)
+    if (InsideBundle(path)) {
+        bundle_ = std::make_unique<macho::MachOBundle>(path);
+        return;
+    }
+#endif
 #ifdef _WIN32
     module_ = reinterpret_cast<void*>(LoadLibraryA(NativePath(path).c_str()));
     if (module_ == nullptr) {
         throw std::runtime_error("cannot load " + path + ": error " + std::to_string(GetLastError()));
     }
 #else
+    // On a Mac this opens a bundle's code as well: dyld loads MH_BUNDLE
+    // images through dlopen.
     module_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (module_ == nullptr) {
         const char* reason = dlerror();
@@ -72,7 +101,7 @@ PluginLibrary::~PluginLibrary() {
 #ifdef _WIN32
     FreeLibrary(reinterpret_cast<HMODULE>(module_));
 #else
-    dlclose(module_);
+    if (module_ != nullptr) dlclose(module_);
 #endif
 }
 
@@ -82,7 +111,10 @@ PF_FilterProc PluginLibrary::Find(const std::string& symbol) const {
     // closer to the entry point's than any other.
     void* address = reinterpret_cast<void*>(GetProcAddress(reinterpret_cast<HMODULE>(module_), symbol.c_str()));
 #else
-    void* address = dlsym(module_, symbol.c_str());
+    void* address = module_ != nullptr ? dlsym(module_, symbol.c_str()) : nullptr;
+#endif
+#if defined(__linux__)
+    if (bundle_) address = bundle_->Find(symbol);
 #endif
     return reinterpret_cast<PF_FilterProc>(address);
 }

@@ -1,8 +1,11 @@
 // A built plug-in loaded the way the host loads one: as a shared library
-// whose entry point is looked up by name.
+// whose entry point is looked up by name. A macOS bundle's code is opened
+// by the system's loader on a Mac; on Linux its x86_64 code is mapped by
+// the simulated host's own (loading/macho/).
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,11 +13,20 @@
 
 namespace simhost {
 
+namespace macho {
+class MachOBundle;
+}
+
 class PluginLibrary {
 public:
     // Throws std::runtime_error naming the path and the loader's reason.
+    // `path` is the code itself; a bundle folder is taken by CodePath.
     explicit PluginLibrary(const std::string& path);
     ~PluginLibrary();
+
+    // The code of the plug-in at `path`: for a bundle folder (X.plugin),
+    // the executable in it, Contents/MacOS/X; any other path as it is.
+    static std::string CodePath(const std::string& path);
     PluginLibrary(const PluginLibrary&) = delete;
     PluginLibrary& operator=(const PluginLibrary&) = delete;
 
@@ -33,6 +45,9 @@ public:
 private:
     std::string path_;
     void* module_;
+#if defined(__linux__)
+    std::unique_ptr<macho::MachOBundle> bundle_;
+#endif
 };
 
 }  // namespace simhost
