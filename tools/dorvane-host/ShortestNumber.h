@@ -11,3 +11,13 @@ namespace dorvane_host {
 std::string Shortest(double value);
 
 }  // namespace dorvane_host
+
+namespace dorvane_host {
+
+// A number for reading in a column about `width` characters wide: with
+// `decimals` decimals where that shows it, in scientific notation where it
+// is too large to fit or too small to show ("1.2e+308", "3.5e-07"); "nan",
+// "inf" and "-inf" as Shortest writes them.
+std::string ReadableNumber(double value, int width, int decimals);
+
+}  // namespace dorvane_host
