@@ -101,7 +101,7 @@ std::vector<std::string> DescribePress(const ControlUids& before, const ControlU
     const RecordedControl& fov = recording.Control(kFov);
     if (frames == 0) {
         lines.push_back("keyed nothing: the layer spans no frame, so Camera_Fov and Camera_Row1 to Camera_Row4 "
-                        "hold their defaults, not a recording");
+                        "hold their defaults (or what they held before), not a recording");
     } else {
         lines.push_back("keyed " + Count(static_cast<long long>(frames), "frame") +
                         " into each of Camera_Fov and Camera_Row1 to Camera_Row4 (" +

@@ -7,7 +7,8 @@ namespace {
 // "the 3rd effect" and the like: where on the layer's list an effect sits.
 std::string Place(std::size_t index) {
     const std::size_t number = index + 1;
-    const char* suffix = number % 100 / 10 == 1 ? "th" : number % 10 == 1 ? "st" : number % 10 == 2 ? "nd" : number % 10 == 3 ? "rd" : "th";
+    const std::size_t last = number % 10;
+    const char* suffix = number % 100 / 10 == 1 ? "th" : last == 1 ? "st" : last == 2 ? "nd" : last == 3 ? "rd" : "th";
     return std::to_string(number) + suffix;
 }
 
@@ -32,9 +33,9 @@ std::vector<std::string> LookAlikes(const simhost::Project& project, const simho
                           "\") finds it, not the recorded control: rename or remove it"
                     : "the recorded control comes first, so an expression's effect(\"" +
                           std::string(control.name.name) + "\") finds the recording; moving either would change that";
-            warnings.push_back("the " + Place(i) + " effect on the layer, a " + kind->match_name + ", is also named \"" +
-                               control.name.name + "\" (the recorded one, a " + control.name.kind + ", is the " +
-                               Place(claimed_index) + "): " + which);
+            warnings.push_back("the " + Place(i) + " effect on the layer (" + kind->match_name + ") is also named \"" +
+                               control.name.name + "\", beside the recorded control (" + control.name.kind +
+                               ", the " + Place(claimed_index) + "): " + which);
         }
     }
     return warnings;
@@ -49,8 +50,8 @@ std::vector<std::string> PressWarnings(const simhost::Project& project, int laye
     if (recording.Frames() == 0) {
         warnings.push_back("the layer spans no frame (it lasts " + std::to_string(recording.duration.value) + "/" +
                            std::to_string(recording.duration.scale) +
-                           " s), so nothing was keyed: Camera_Fov and the rows hold their defaults, not a camera, "
-                           "and expressions reading them get those defaults");
+                           " s), so nothing was keyed: Camera_Fov and the rows hold their defaults (or what an earlier "
+                           "control held), not a camera, and expressions reading them get those values");
     }
     return warnings;
 }

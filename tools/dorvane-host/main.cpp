@@ -10,13 +10,15 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "CommandLine.h"
 #include "Exports.h"
 #include "FrameTable.h"
 #include "Host.h"
-#include "PendingFile.h"
 #include "HostNames.h"
+#include "PendingFile.h"
 #include "Plot.h"
 #include "PressProgress.h"
 #include "PressReport.h"
@@ -103,7 +105,12 @@ void PrintControls(const Recording& recording, int press, bool undo) {
                 undo ? ", as the exports hold them (the undo comes after)" : "");
     std::printf("%-14s %-22s %-4s %6s  %-36s %s\n", "Control", "Kind", "On", "Keys", "First", "Last");
     auto text = [](const RecordedControl& control, const simhost::Vec3& value) {
-        if (!control.three_d) return ReadableNumber(value.x, 16, 9);
+        if (!control.three_d) {
+            const std::string number = ReadableNumber(value.x, 16, 9);
+            // The field of view is an angle: radians, as expressions read it.
+            if (control.name.name != std::string(kControls[kFov].name)) return number;
+            return number + " rad (" + ReadableNumber(Degrees(value.x), 10, 3) + " deg)";
+        }
         return "(" + ReadableNumber(value.x, 11, 4) + ", " + ReadableNumber(value.y, 11, 4) + ", " +
                ReadableNumber(value.z, 11, 4) + ")";
     };
@@ -113,7 +120,7 @@ void PrintControls(const Recording& recording, int press, bool undo) {
         const bool keyed = !control.keys.empty();
         const char* unkeyed = control.name.name == std::string(kControls[kAspect].name) || recorded
                                   ? "(one value, not keyed)"
-                                  : "(its default: nothing recorded)";
+                                  : "(not recorded: no frame)";
         std::printf("%-14s %-22s %-4s %6zu  %-36s %s\n", control.name.name, control.name.kind,
                     control.enabled ? "on" : "off", control.keys.size(),
                     text(control, keyed ? control.keys.front().value : control.static_value).c_str(),
@@ -243,8 +250,8 @@ int Summarise(const Options& options, simhost::Host& host, const simhost::Scene&
                             " to the host's functions");
         }
         Lines("Press " + std::to_string(press) + ":", lines);
-        for (const std::string& warning : PressWarnings(host.project(), layer_id, recording)) Line("Warning:", warning);
     }
+    for (const std::string& warning : PressWarnings(host.project(), layer_id, recording)) Line("Warning:", warning);
 
     PrintControls(recording, options.presses, before_last_press.has_value());
     if (options.table) {
