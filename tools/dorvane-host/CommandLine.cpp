@@ -145,11 +145,18 @@ CommandLine ReadCommandLine(int argc, char** argv, const std::string& default_pl
 
     options.trace = trace.Present();
     trace.text = trace.Value();
+    // CLI11 reads a bare --trace and --trace '' alike: the second is told
+    // from the arguments themselves.
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const bool empty_after = argument == "--trace" && i + 1 < argc && argv[i + 1][0] == '\0';
+        if (empty_after || argument == "--trace=") throw OptionError(trace.name, "", "expected a file name, found none");
+    }
     // Outputs are checked by making them (PendingFile), once the host has
     // read the plug-in and the scene; here only their names.
     std::vector<const Given*> outputs;
     for (const Given* given : {&json, &csv, &plot, &trace}) {
-        if (!given->Present() || (given == &trace && given->option->results().empty())) continue;
+        if (!given->Present() || (given == &trace && given->text.empty())) continue;
         RequireName(*given);
         for (const Given* earlier : outputs) {
             if (earlier->text == given->text) {
