@@ -23,7 +23,9 @@ std::string Slurp(const std::string& path) {
 // Files of this test, apart from those of tests running beside it.
 std::string Scratch(const std::string& name) {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    return testing::TempDir() + "dorvane-" + std::to_string(getpid()) + "-" + test->name() + "-" + name;
+    std::string test_name = test->name();  // "Case/param" for a parameterised test
+    for (char& c : test_name) c = c == '/' ? '-' : c;
+    return testing::TempDir() + "dorvane-" + std::to_string(getpid()) + "-" + test_name + "-" + name;
 }
 
 struct ToolRun {
@@ -174,6 +176,80 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"in_point_not_a_number", "--in-point 1.5", "--in-point 1.5: expected a whole number of frames", 2},
         CommandLineCase{"presses_out_of_range", "--press 0", "--press 0: expected a number of presses from 1 to 1000", 2}),
     [](const testing::TestParamInfo<CommandLineCase>& param_info) { return param_info.param.what; });
+
+// What the summary must say for a command line, in this order; `{huge}` is
+// a scene whose camera flies to the ends of the doubles, with `{dir}` a
+// scratch folder for files.
+struct SummaryCase {
+    const char* what;
+    std::string arguments;
+    std::vector<std::string> says;
+    std::vector<std::string> never = {"-nan", "1 frames", "1 keys", " 0 fps"};
+};
+
+void PrintTo(const SummaryCase& summary, std::ostream* out) { *out << summary.what; }
+
+class Summaries : public testing::TestWithParam<SummaryCase> {};
+
+TEST_P(Summaries, SayWhatTheyMean) {
+    const std::string huge = Scratch("huge.json"), folder = Scratch("files");
+    std::ofstream(huge) << R"({"composition": {"width": 1920, "height": 1080, "frame_duration": {"value": 1, "scale": 30}},
+        "layer": {"duration": {"value": 3, "scale": 30}},
+        "camera": {"keys": [
+          {"time": {"value": 0, "scale": 1}, "position": [1e308, 0, -1e308], "point_of_interest": [-1e308, 0, 1e308]},
+          {"time": {"value": 1, "scale": 1}, "position": [-1e308, 1e-300, 1e308], "point_of_interest": [1e308, 0, -1e308]}]}})";
+    ASSERT_EQ(std::system(("mkdir -p '" + folder + "'").c_str()), 0);
+    std::string arguments = WithFolder(GetParam().arguments, folder);
+    for (std::size_t at; (at = arguments.find("{huge}")) != std::string::npos;) arguments.replace(at, 6, huge);
+    const ToolRun run = RunTool(arguments);
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    std::size_t from = 0;
+    for (const std::string& part : GetParam().says) {
+        const std::size_t at = run.out.find(part, from);
+        EXPECT_NE(at, std::string::npos) << "missing, or out of order: " << part << "\n" << run.out;
+        if (at != std::string::npos) from = at + part.size();
+    }
+    for (const std::string& part : GetParam().never) EXPECT_FALSE(Has(run.out, part)) << part << "\n" << run.out;
+    std::string svg = Slurp(folder + "/plot.svg");
+    for (const char* overlong : {"00000000000000000000", "nan", "inf"}) {
+        EXPECT_FALSE(Has(svg, overlong)) << "the plot holds " << overlong;
+    }
+    std::remove(huge.c_str());
+    std::system(("rm -rf '" + folder + "'").c_str());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Summaries,
+    testing::Values(
+        SummaryCase{"one_frame", "--frames 1",
+                    {"(0.0333667 s, 1 frame)", "keyed 1 frame into each", "(5 keys, from 0/30000 s to 0/30000 s)",
+                     "Camera_Fov     ADBE Slider Control    off       1  0.399591629 rad (22.895 deg)"}},
+        SummaryCase{"ntsc_rate", "--fps 30000/1001 --frames 2", {"at 29.97 fps (a frame lasts 1001/30000 s)"}},
+        SummaryCase{"decimal_rate_that_looks_like_ntsc", "--fps 29.970 --frames 2",
+                    {"at 2997/100 fps (a frame lasts 100/2997 s)"}},
+        SummaryCase{"slow_rate", "--fps 0.0001 --frames 1", {"at 0.0001 fps (a frame lasts 10000/1 s)"}},
+        SummaryCase{"rate_without_a_decimal", "--fps 1/3 --frames 1", {"at 1/3 fps (a frame lasts 3/1 s)"}},
+        SummaryCase{"look_alike_control", "--scene " + ExamplePath("earlier-controls.json") + " --frames 2",
+                    {"Warning:        the 4th effect on the layer (ADBE Point Control) is also named \"Camera_Row1\", "
+                     "beside the recorded control (ADBE Point3D Control, the 7th): it comes first, so an "
+                     "expression's effect(\"Camera_Row1\") finds it, not the recorded control: rename or remove it"}},
+        SummaryCase{"layer_spanning_no_frame", "--frames 0 --plot {dir}/plot.svg",
+                    {"(0 s, 0 frames)", "keyed nothing: the layer spans no frame",
+                     "Warning:        the layer spans no frame (it lasts 0/30000 s), so nothing was keyed",
+                     "Camera_Fov     ADBE Slider Control    off       0", "(not recorded: no frame)",
+                     "Camera_Aspect  ADBE Slider Control    off       0  1.777777778                          "
+                     "(one value, not keyed)"}},
+        SummaryCase{"undo_after_the_tables_and_exports", "--frames 2 --press 2 --undo --table --json {dir}/x.json",
+                    {"Press 2:", "Controls after press 2, as the exports hold them (the undo comes after):",
+                     "Camera_Row4 (x y z)",
+                     "JSON:           every key of press 2, as recorded before the undo, written to ",
+                     "Undo:           undid \"Teskaline: Create Expression Controls\"; the project equals its state "
+                     "before press 2"}},
+        SummaryCase{"huge_numbers", "--scene {huge} --table --plot {dir}/plot.svg",
+                    {"Camera_Row1    ADBE Point3D Control   off       3  (nan, nan, nan)",
+                     "Camera_Row4    ADBE Point3D Control   off       3  (1.000e+308, 0.0000, -1.000e+308)", "   1.00e+308     0.0000 -1.00e+308", "      -inf  3.33e-302        inf"},
+                    {"-nan", "00000000000000000000"}}),
+    [](const testing::TestParamInfo<SummaryCase>& param_info) { return param_info.param.what; });
 
 TEST(Tool, SecondPressReusesTheControlsAndUndoRestoresTheProject) {
     const ToolRun run = RunTool("--scene \"" + ExamplePath("earlier-controls.json") + "\" --press 2 --undo");
