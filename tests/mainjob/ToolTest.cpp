@@ -103,6 +103,10 @@ TEST_P(CommandLines, SayWhatIsWrongInOneLineBeforeAnythingIsPressedOrWritten) {
                            resources + "' '" + folder + "'")
                               .c_str()),
               0);
+    // Scene files the cases name.
+    std::ofstream(folder + "/sub/long.json")
+        << R"({"composition": {"width": 8, "height": 8, "frame_duration": {"value": 1, "scale": 1}},
+              "layer": {"duration": {"value": 2147483647, "scale": 1}}, "camera": "none"})";
     const ToolRun run = RunTool(WithFolder(GetParam().arguments, folder), folder);
     EXPECT_EQ(run.exit_code, GetParam().exit_code) << run.err;
     if (GetParam().exit_code != 0) {
@@ -172,7 +176,13 @@ INSTANTIATE_TEST_SUITE_P(
                         "--frames 3000000: a layer of 3000000 frames of 1001/30000 s is beyond the host's 32-bit time "
                         "(at most 2145338 frames at this rate)", 2},
         CommandLineCase{"frames_more_than_a_press_keys", "--fps 1000 --frames 2000000",
-                        "--frames 2000000: a layer of 2000000 frames at 1/1000 s a frame; a press keys at most 1000000", 2},
+                        "--frames 2000000: expected at most 1000000 frames, the most a press keys", 2},
+        CommandLineCase{"fps_making_more_frames_than_a_press_keys",
+                        "--scene " + ExamplePath("hour-60fps-no-camera.json") + " --fps 1000",
+                        "--fps 1000: the layer would span 3600000 frames of 1/1000 s, more than the 1000000 a press keys", 2},
+        CommandLineCase{"scene_of_more_frames_than_a_press_keys", "--scene {dir}/sub/long.json",
+                        "{dir}/sub/long.json: /layer/duration: expected a layer of at most 1000000 frames (the most a press "
+                        "keys), found 2147483647 frames of 1/1 s", 2},
         CommandLineCase{"in_point_not_a_number", "--in-point 1.5", "--in-point 1.5: expected a whole number of frames", 2},
         CommandLineCase{"presses_out_of_range", "--press 0", "--press 0: expected a number of presses from 1 to 1000", 2}),
     [](const testing::TestParamInfo<CommandLineCase>& param_info) { return param_info.param.what; });

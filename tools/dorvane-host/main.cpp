@@ -183,14 +183,19 @@ simhost::Scene LoadScene(const Options& options, const simhost::Project& project
     }
     const long long frames = FramesInSpan(scene.duration, scene.frame_duration);
     if (frames > kMostFrames) {
-        const std::string reason = "a layer of " + Count(frames, "frame") + " at " +
-                                   std::to_string(scene.frame_duration.value) + "/" +
-                                   std::to_string(scene.frame_duration.scale) + " s a frame; a press keys at most " +
-                                   std::to_string(kMostFrames);
-        if (options.frames) throw OptionError("--frames", std::to_string(*options.frames), reason);
-        if (options.frame_duration) throw OptionError("--fps", options.fps, reason);
-        throw CommandLineError(options.scene_file + ": /layer/duration: expected at most " +
-                               std::to_string(kMostFrames) + " frames, found " + reason);
+        const std::string most = std::to_string(kMostFrames);
+        const std::string found = Count(frames, "frame") + " of " + std::to_string(scene.frame_duration.value) + "/" +
+                                  std::to_string(scene.frame_duration.scale) + " s";
+        if (options.frames) {
+            throw OptionError("--frames", std::to_string(*options.frames),
+                              "expected at most " + most + " frames, the most a press keys");
+        }
+        if (options.frame_duration) {
+            throw OptionError("--fps", options.fps,
+                              "the layer would span " + found + ", more than the " + most + " a press keys");
+        }
+        throw CommandLineError(options.scene_file + ": /layer/duration: expected a layer of at most " + most +
+                               " frames (the most a press keys), found " + found);
     }
     return scene;
 }
@@ -198,6 +203,14 @@ simhost::Scene LoadScene(const Options& options, const simhost::Project& project
 // Sends the host's commands, presses, and says what happened.
 int Summarise(const Options& options, simhost::Host& host, const simhost::Scene& scene, Outputs& outputs) {
     Line("Plug-in:", options.plugin);
+    // What the host reads from the property list before it loads the code:
+    // how it lists the effect in its Effect menu.
+    const simhost::PropertyList& properties = host.Properties();
+    const auto text = [&](const char* key) {
+        return properties.PascalString(simhost::FourCC(key)).value_or("(none)");
+    };
+    Line("Listed as:", "\"" + text("name") + "\" in the category \"" + text("catg") + "\" of the Effect menu (match name \"" +
+                           text("eMNA") + "\")");
 
     const PF_Err about_err = host.About();
     if (about_err) return Fail("About", about_err);
