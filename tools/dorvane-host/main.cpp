@@ -309,9 +309,20 @@ int Run(const Options& options) {
     host.SetTracing(options.trace);
     std::optional<TraceOutput> trace;
     if (options.trace) trace.emplace(outputs.trace.get(), host);
-    const int code = Summarise(options, host, scene, outputs);
-    trace.reset();
-    if (outputs.trace) outputs.trace->Commit();
+    // The trace is kept however the run ends: it is what shows why a press
+    // went wrong.
+    const auto keep_trace = [&] {
+        trace.reset();
+        if (outputs.trace) outputs.trace->Commit();
+    };
+    int code = 1;
+    try {
+        code = Summarise(options, host, scene, outputs);
+    } catch (const std::exception&) {
+        keep_trace();
+        throw;
+    }
+    keep_trace();
     return code;
 }
 
