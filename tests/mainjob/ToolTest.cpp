@@ -187,9 +187,10 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"presses_out_of_range", "--press 0", "--press 0: expected a number of presses from 1 to 1000", 2}),
     [](const testing::TestParamInfo<CommandLineCase>& param_info) { return param_info.param.what; });
 
-// What the summary must say for a command line, in this order; `{huge}` is
-// a scene whose camera flies to the ends of the doubles, with `{dir}` a
-// scratch folder for files.
+// What the summary must say for a command line, in this order; `{dir}` is a
+// scratch folder for files, holding the scenes `huge.json`, whose camera
+// flies to the ends of the doubles, and `behind.json`, with a look-alike
+// below the control it imitates.
 struct SummaryCase {
     const char* what;
     std::string arguments;
@@ -202,15 +203,21 @@ void PrintTo(const SummaryCase& summary, std::ostream* out) { *out << summary.wh
 class Summaries : public testing::TestWithParam<SummaryCase> {};
 
 TEST_P(Summaries, SayWhatTheyMean) {
-    const std::string huge = Scratch("huge.json"), folder = Scratch("files");
-    std::ofstream(huge) << R"({"composition": {"width": 1920, "height": 1080, "frame_duration": {"value": 1, "scale": 30}},
+    const std::string folder = Scratch("files");
+    ASSERT_EQ(std::system(("mkdir -p '" + folder + "'").c_str()), 0);
+    std::ofstream(folder + "/huge.json")
+        << R"({"composition": {"width": 1920, "height": 1080, "frame_duration": {"value": 1, "scale": 30}},
         "layer": {"duration": {"value": 3, "scale": 30}},
         "camera": {"keys": [
           {"time": {"value": 0, "scale": 1}, "position": [1e308, 0, -1e308], "point_of_interest": [-1e308, 0, 1e308]},
           {"time": {"value": 1, "scale": 1}, "position": [-1e308, 1e-300, 1e308], "point_of_interest": [1e308, 0, -1e308]}]}})";
-    ASSERT_EQ(std::system(("mkdir -p '" + folder + "'").c_str()), 0);
-    std::string arguments = WithFolder(GetParam().arguments, folder);
-    for (std::size_t at; (at = arguments.find("{huge}")) != std::string::npos;) arguments.replace(at, 6, huge);
+    // A look-alike below the control it imitates.
+    std::ofstream(folder + "/behind.json")
+        << R"({"composition": {"width": 64, "height": 64, "frame_duration": {"value": 1, "scale": 30}},
+        "layer": {"duration": {"value": 3, "scale": 30}}, "camera": "static",
+        "effects": [{"kind": "ADBE Point3D Control", "name": "Camera_Row3", "value": [0, 0, 1]},
+                    {"kind": "ADBE Slider Control", "name": "Camera_Row3", "value": 2}]})";
+    const std::string arguments = WithFolder(GetParam().arguments, folder);
     const ToolRun run = RunTool(arguments);
     EXPECT_EQ(run.exit_code, 0) << run.err;
     std::size_t from = 0;
@@ -224,7 +231,6 @@ TEST_P(Summaries, SayWhatTheyMean) {
     for (const char* overlong : {"00000000000000000000", "nan", "inf"}) {
         EXPECT_FALSE(Has(svg, overlong)) << "the plot holds " << overlong;
     }
-    std::remove(huge.c_str());
     std::system(("rm -rf '" + folder + "'").c_str());
 }
 
@@ -243,6 +249,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Warning:        the 4th effect on the layer (ADBE Point Control) is also named \"Camera_Row1\", "
                      "beside the recorded control (ADBE Point3D Control, the 7th): it comes first, so an "
                      "expression's effect(\"Camera_Row1\") finds it, not the recorded control: rename or remove it"}},
+        SummaryCase{"look_alike_behind_the_control", "--scene {dir}/behind.json",
+                    {"reused, as already on the layer: Camera_Row3",
+                     "Warning:        the 3rd effect on the layer (ADBE Slider Control) is also named \"Camera_Row3\", "
+                     "beside the recorded control (ADBE Point3D Control, the 2nd): the recorded control comes first, "
+                     "so an expression's effect(\"Camera_Row3\") finds the recording; moving either would change that"}},
         SummaryCase{"layer_spanning_no_frame", "--frames 0 --plot {dir}/plot.svg",
                     {"(0 s, 0 frames)", "keyed nothing: the layer spans no frame",
                      "Warning:        the layer spans no frame (it lasts 0/30000 s), so nothing was keyed",
@@ -255,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "JSON:           every key of press 2, as recorded before the undo, written to ",
                      "Undo:           undid \"Teskaline: Create Expression Controls\"; the project equals its state "
                      "before press 2"}},
-        SummaryCase{"huge_numbers", "--scene {huge} --table --plot {dir}/plot.svg",
+        SummaryCase{"huge_numbers", "--scene {dir}/huge.json --table --plot {dir}/plot.svg",
                     {"Camera_Row1    ADBE Point3D Control   off       3  (nan, nan, nan)",
                      "Camera_Row4    ADBE Point3D Control   off       3  (1.000e+308, 0.0000, -1.000e+308)", "   1.00e+308     0.0000 -1.00e+308", "      -inf  3.33e-302        inf"},
                     {"-nan", "00000000000000000000"}}),

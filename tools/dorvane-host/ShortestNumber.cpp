@@ -1,7 +1,7 @@
 #include "ShortestNumber.h"
 
-#include <charconv>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -14,10 +14,6 @@ std::string Shortest(double value) {
     const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof(buffer), value);
     return std::string(buffer, result.ptr);
 }
-
-}  // namespace dorvane_host
-
-namespace dorvane_host {
 
 std::string ReadableNumber(double value, int width, int decimals) {
     if (!std::isfinite(value)) return Shortest(value);

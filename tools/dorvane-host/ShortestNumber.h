@@ -1,5 +1,5 @@
-// Numbers written so that reading them back gives the same double, in as
-// few digits as that takes.
+// Numbers as text: for files, so that reading them back gives the same
+// double in as few digits as that takes; for people, in a column's width.
 #pragma once
 
 #include <string>
@@ -10,13 +10,9 @@ namespace dorvane_host {
 // what is not a finite number.
 std::string Shortest(double value);
 
-}  // namespace dorvane_host
-
-namespace dorvane_host {
-
 // A number for reading in a column about `width` characters wide: with
-// `decimals` decimals where that shows it, in scientific notation where it
-// is too large to fit or too small to show ("1.2e+308", "3.5e-07"); "nan",
+// `decimals` decimals, fewer where its whole digits need the room, and in
+// scientific notation where it is too large to fit or too small to show ("1.2e+308", "3.5e-07"); "nan",
 // "inf" and "-inf" as Shortest writes them.
 std::string ReadableNumber(double value, int width, int decimals);
 

@@ -36,9 +36,9 @@ namespace {
 using namespace dorvane_host;
 
 constexpr int kBadInput = 2;
-// More keys than this a press is not asked for: five controls of a
-// million keys is what the host holds for a layer of four and a half
-// hours at 60 fps.
+// The most frames a press is asked to key: four and a half hours at 60
+// fps. Beyond it a scene or an option would keep the program busy for
+// minutes and its five controls' keys would fill gigabytes.
 constexpr long long kMostFrames = 1000000;
 
 // A message that fits on one line of the terminal's output.
