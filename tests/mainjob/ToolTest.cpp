@@ -183,6 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{"scene_of_more_frames_than_a_press_keys", "--scene {dir}/sub/long.json",
                         "{dir}/sub/long.json: /layer/duration: expected a layer of at most 1000000 frames (the most a press "
                         "keys), found 2147483647 frames of 1/1 s", 2},
+        CommandLineCase{"frames_of_twenty_digits", "--frames 99999999999999999999",
+                        "--frames 99999999999999999999: is far beyond what the host's 32-bit time holds", 2},
         CommandLineCase{"in_point_not_a_number", "--in-point 1.5", "--in-point 1.5: expected a whole number of frames", 2},
         CommandLineCase{"presses_out_of_range", "--press 0", "--press 0: expected a number of presses from 1 to 1000", 2}),
     [](const testing::TestParamInfo<CommandLineCase>& param_info) { return param_info.param.what; });

@@ -15,16 +15,8 @@ namespace dorvane_host {
 namespace {
 
 constexpr int kMostPresses = 1000;
-
-// A whole number as a person types it: an optional minus and digits.
-std::optional<long long> WholeNumber(const std::string& text) {
-    const std::size_t digits = !text.empty() && text[0] == '-' ? 1 : 0;
-    if (text.size() == digits || text.size() - digits > 18) return std::nullopt;
-    for (std::size_t i = digits; i < text.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
-    }
-    return std::stoll(text);
-}
+const char* const kPressRange = "expected a number of presses from 1 to 1000";
+const char* const kBeyondTime = "is far beyond what the host's 32-bit time holds";
 
 // An option given with its text, in the order the checks run.
 struct Given {
@@ -37,6 +29,18 @@ struct Given {
     CLI::Option* option;
     std::string text;
 };
+
+// A whole number as a person types it: an optional minus and digits. One
+// of more than 18 digits, beyond 64 bits, is refused for `too_large`.
+std::optional<long long> WholeNumber(const Given& given, const std::string& text, const std::string& too_large) {
+    const std::size_t digits = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() == digits) return std::nullopt;
+    for (std::size_t i = digits; i < text.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
+    }
+    if (text.size() - digits > 18) throw OptionError(given.name, text, too_large);
+    return std::stoll(text);
+}
 
 void RequireName(const Given& given) {
     if (given.Present() && given.text.empty()) throw OptionError(given.name, given.text, "expected a file name, found none");
@@ -125,20 +129,19 @@ CommandLine ReadCommandLine(int argc, char** argv, const std::string& default_pl
         }
     }
     if (frames_given.Present()) {
-        options.frames = WholeNumber(frames);
+        options.frames = WholeNumber(frames_given, frames, kBeyondTime);
         if (!options.frames || *options.frames < 0) {
             throw OptionError(frames_given.name, frames, "expected a whole number of frames, 0 or more");
         }
     }
     if (in_point_given.Present()) {
-        options.in_point = WholeNumber(in_point);
+        options.in_point = WholeNumber(in_point_given, in_point, kBeyondTime);
         if (!options.in_point) throw OptionError(in_point_given.name, in_point, "expected a whole number of frames");
     }
     if (presses_given.Present()) {
-        const std::optional<long long> count = WholeNumber(presses);
+        const std::optional<long long> count = WholeNumber(presses_given, presses, kPressRange);
         if (!count || *count < 1 || *count > kMostPresses) {
-            throw OptionError(presses_given.name, presses,
-                              "expected a number of presses from 1 to " + std::to_string(kMostPresses));
+            throw OptionError(presses_given.name, presses, kPressRange);
         }
         options.presses = static_cast<int>(*count);
     }
