@@ -70,22 +70,26 @@ CommandLine ReadCommandLine(int argc, char** argv, const std::string& default_pl
     Options& options = line.options;
     std::string frames, in_point, presses;
     Given plugin{"--plugin", app.add_option("--plugin", options.plugin, "the built plug-in library (default: " +
-                                                                         default_plugin + ")")};
+                                                                         default_plugin + ")")
+                                 ->type_name("FILE")};
     Given scene{"--scene", app.add_option("--scene", options.scene_file,
-                                          "a scene file (JSON); the built-in scene if left out")};
-    Given fps{"--fps", app.add_option("--fps", options.fps, "the frame rate: 24, 29.97, 30000/1001, 12.5, 2.5e1")};
-    Given frames_given{"--frames", app.add_option("--frames", frames, "the layer's length, in frames")};
-    Given in_point_given{"--in-point", app.add_option("--in-point", in_point, "the layer's in-point, in frames")};
-    Given presses_given{"--press", app.add_option("--press", presses, "press the button this many times (1 to 1000)")};
+                                          "a scene file (JSON); the built-in scene if left out")
+                               ->type_name("FILE")};
+    Given fps{"--fps", app.add_option("--fps", options.fps, "the frame rate, above 0 and up to 1000: 24, 29.97, 30000/1001, 12.5, 2.5e1")
+                           ->type_name("RATE")};
+    Given frames_given{"--frames", app.add_option("--frames", frames, "the layer's length, in frames")->type_name("N")};
+    Given in_point_given{"--in-point", app.add_option("--in-point", in_point, "the layer's in-point, in frames")->type_name("F")};
+    Given presses_given{"--press", app.add_option("--press", presses, "press the button this many times (1 to 1000)")->type_name("N")};
     app.add_flag("--undo", options.undo, "undo the last press and check the project is as before it");
     app.add_flag("--table", options.table, "print every recorded frame");
-    Given json{"--json", app.add_option("--json", options.json_file, "write every key to this JSON file")};
-    Given csv{"--csv", app.add_option("--csv", options.csv_file, "write every key to this CSV file")};
+    Given json{"--json", app.add_option("--json", options.json_file, "write every key to this JSON file")->type_name("FILE")};
+    Given csv{"--csv", app.add_option("--csv", options.csv_file, "write every key to this CSV file")->type_name("FILE")};
     Given plot{"--plot", app.add_option("--plot", options.plot_file,
-                                        "draw field of view and camera path into this SVG file")};
+                                        "draw field of view and camera path into this SVG file")->type_name("FILE")};
     Given trace{"--trace", app.add_option("--trace", options.trace_file,
                                           "print every host call, to standard error or to the file given")
-                               ->expected(0, 1)};
+                               ->expected(0, 1)
+                               ->type_name("[FILE]")};
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
