@@ -84,6 +84,7 @@ struct CommandLineCase {
     std::string arguments;
     std::string message;  // the whole of standard error
     int exit_code;
+    bool needs_permissions = false;  // checks that the superuser passes
 };
 
 void PrintTo(const CommandLineCase& line, std::ostream* out) { *out << line.what; }
@@ -96,6 +97,7 @@ std::string WithFolder(std::string text, const std::string& folder) {
 class CommandLines : public testing::TestWithParam<CommandLineCase> {};
 
 TEST_P(CommandLines, SayWhatIsWrongInOneLineBeforeAnythingIsPressedOrWritten) {
+    if (GetParam().needs_permissions && geteuid() == 0) GTEST_SKIP() << "the superuser may write anywhere";
     const std::string folder = Scratch("folder");
     const std::string plugin = DORVANE_PLUGIN_PATH;
     const std::string resources = plugin.substr(0, plugin.rfind('.')) + ".rsrc";
@@ -103,7 +105,8 @@ TEST_P(CommandLines, SayWhatIsWrongInOneLineBeforeAnythingIsPressedOrWritten) {
                            resources + "' '" + folder + "'")
                               .c_str()),
               0);
-    // Scene files the cases name.
+    // A folder nobody may write in, and scene files the cases name.
+    ASSERT_EQ(std::system(("mkdir '" + folder + "/sub/locked' && chmod a-w '" + folder + "/sub/locked'").c_str()), 0);
     std::ofstream(folder + "/sub/long.json")
         << R"({"composition": {"width": 8, "height": 8, "frame_duration": {"value": 1, "scale": 1}},
               "layer": {"duration": {"value": 2147483647, "scale": 1}}, "camera": "none"})";
@@ -120,7 +123,7 @@ TEST_P(CommandLines, SayWhatIsWrongInOneLineBeforeAnythingIsPressedOrWritten) {
     } else {
         EXPECT_EQ(run.err, "");
     }
-    std::system(("rm -rf '" + folder + "'").c_str());
+    std::system(("chmod -R u+w '" + folder + "' && rm -rf '" + folder + "'").c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -152,6 +155,8 @@ INSTANTIATE_TEST_SUITE_P(
                         "--plot {dir}/Dorvane.so/x.svg: cannot be written: Not a directory", 2},
         CommandLineCase{"trace_in_a_missing_folder", "--json x.json --trace {dir}/missing/t",
                         "--trace {dir}/missing/t: cannot be written: No such file or directory", 2},
+        CommandLineCase{"json_in_a_folder_without_permission", "--json {dir}/sub/locked/x.json",
+                        "--json {dir}/sub/locked/x.json: cannot be written: Permission denied", 2, true},
         CommandLineCase{"empty_json", "--json ''", "--json '': expected a file name, found none", 2},
         CommandLineCase{"empty_trace", "--trace ''", "--trace '': expected a file name, found none", 2},
         CommandLineCase{"two_outputs_one_file", "--json x --csv x", "--csv x: is already the file of --json", 2},
