@@ -160,7 +160,38 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenCase{"point_for_a_slider_key",
                    SceneWith(kComposition, kLayer, "\"none\"",
                              R"([{"kind": "ADBE Slider Control", "name": "Camera_Fov", "keys": [{"time": {"value": 0, "scale": 30}, "value": [1, 2]}]}])"),
-                   "/effects/0/keys/0/value: expected a number, found [1,2]"}),
+                   "/effects/0/keys/0/value: expected a number, found [1,2]"},
+        BrokenCase{"camera_keys_out_of_order",
+                   SceneWith(kComposition, kLayer,
+                             "{\"keys\": [" + kKey +
+                                 R"(, {"time": {"value": 2, "scale": 2}, "position": [0, 0, 0], "point_of_interest": [0, 0, 1]},
+                                    {"time": {"value": 1, "scale": 2}, "position": [0, 0, 0], "point_of_interest": [0, 0, 1]}]})"),
+                   "/camera/keys/2/time: expected a time after the previous key's, {\"value\": 2, \"scale\": 2}, "
+                   "found {\"value\": 1, \"scale\": 2}"},
+        // The same time in another scale is the same time.
+        BrokenCase{"camera_keys_at_one_time",
+                   SceneWith(kComposition, kLayer,
+                             "{\"keys\": [" + kKey +
+                                 R"(, {"time": {"value": 0, "scale": 30}, "position": [0, 0, 0], "point_of_interest": [0, 0, 1]}]})"),
+                   "/camera/keys/1/time: expected a time after the previous key's, {\"value\": 0, \"scale\": 1}, "
+                   "found {\"value\": 0, \"scale\": 30}"},
+        BrokenCase{"control_keys_at_one_time",
+                   SceneWith(kComposition, kLayer, "\"none\"",
+                             R"([{"kind": "ADBE Slider Control", "name": "Camera_Fov", "keys": [{"time": {"value": 1, "scale": 30}, "value": 1}, {"time": {"value": 1, "scale": 30}, "value": 2}]}])"),
+                   "/effects/0/keys/1/time: expected a time after the previous key's, {\"value\": 1, \"scale\": 30}, "
+                   "found {\"value\": 1, \"scale\": 30}"},
+        BrokenCase{"field_twice_at_the_top", R"({"camera": "none", "camera": "static"})",
+                   "/camera: expected each field once in its object, found \"camera\" a second time"},
+        BrokenCase{"field_twice_deep_in_a_list",
+                   SceneWith(kComposition, kLayer,
+                             "{\"keys\": [" + kKey +
+                                 R"(, {"time": {"value": 1, "scale": 1}, "position": [0, 0, 0], "point_of_interest": [0, 0, 1], "zoom": 5, "zoom": 6}]})"),
+                   "/camera/keys/1/zoom: expected each field once in its object, found \"zoom\" a second time"},
+        BrokenCase{"field_twice_in_a_time",
+                   SceneWith(R"({"width": 10, "height": 10, "frame_duration": {"value": 1, "scale": 30, "scale": 24}})",
+                             kLayer, "\"none\""),
+                   "/composition/frame_duration/scale: expected each field once in its object, found \"scale\" a "
+                   "second time"}),
     [](const testing::TestParamInfo<BrokenCase>& param_info) { return param_info.param.what; });
 
 TEST(SceneFile, MessagesStartWithTheFile) {
@@ -185,12 +216,15 @@ TEST(TimingOverrides, ReadFrameRatesAsPeopleWriteThem) {
     };
     for (const Rate& rate : {Rate{"24", 1, 24}, Rate{"29.97", 1001, 30000}, Rate{"30000/1001", 1001, 30000},
                              Rate{"23.976", 1001, 24000}, Rate{"59.94", 1001, 60000}, Rate{"12.5", 2, 25},
-                             Rate{"60/2", 1, 30}}) {
+                             Rate{"60/2", 1, 30}, Rate{"2.5e1", 1, 25}, Rate{"2997e-2", 100, 2997},
+                             Rate{"1E3", 1, 1000}, Rate{"0.0001", 10000, 1}, Rate{"29.970", 100, 2997},
+                             Rate{"1/3", 3, 1}}) {
         const A_Time frame = dorvane_host::FrameDurationOf(rate.text);
         EXPECT_EQ(frame.value, rate.value) << rate.text;
         EXPECT_EQ(frame.scale, rate.scale) << rate.text;
     }
-    for (const char* bad : {"", "0", "-24", "abc", "1/0", "24fps", "1e3", "0.0"}) {
+    for (const char* bad : {"", "0", "-24", "abc", "1/0", "24fps", "1e4", "0.0", "1.2.3", "e5", "1e", "1000.001",
+                            "29.9700000001", "1e-20", "99999999999999999999999"}) {
         EXPECT_THROW(dorvane_host::FrameDurationOf(bad), std::invalid_argument) << bad;
     }
 }

@@ -4,13 +4,16 @@
 #include <cstdio>
 #include <string>
 
+#include "ShortestNumber.h"
+
 namespace dorvane_host {
 
 namespace {
 
 std::string Row(const simhost::Vec3& row) {
-    char text[64];
-    std::snprintf(text, sizeof(text), "%10.4f %10.4f %10.4f", row.x, row.y, row.z);
+    char text[128];
+    std::snprintf(text, sizeof(text), "%10s %10s %10s", ReadableNumber(row.x, 10, 4).c_str(),
+                  ReadableNumber(row.y, 10, 4).c_str(), ReadableNumber(row.z, 10, 4).c_str());
     return text;
 }
 
@@ -32,9 +35,11 @@ void WriteFrameTable(const Recording& recording, std::ostream& out) {
     for (std::size_t i = 0; i < recording.Frames(); ++i) {
         const RecordedKey& key = fov[i];
         const std::string time = std::to_string(key.time.value) + "/" + std::to_string(key.time.scale);
-        std::snprintf(line, sizeof(line), "%7lld %11.6f %-16s %10.7f %9.5f %8.5f  %s  %s  %s  %s\n",
-                      FrameNumber(key.time, recording.frame_duration), key.seconds, time.c_str(), key.value.x,
-                      Degrees(key.value.x), recording.Aspect(),
+        std::snprintf(line, sizeof(line), "%7lld %11s %-16s %10s %9s %8s  %s  %s  %s  %s\n",
+                      FrameNumber(key.time, recording.frame_duration), ReadableNumber(key.seconds, 11, 6).c_str(),
+                      time.c_str(), ReadableNumber(key.value.x, 10, 7).c_str(),
+                      ReadableNumber(Degrees(key.value.x), 9, 5).c_str(),
+                      ReadableNumber(recording.Aspect(), 8, 5).c_str(),
                       Row(recording.Control(kRow1).keys[i].value).c_str(),
                       Row(recording.Control(kRow2).keys[i].value).c_str(),
                       Row(recording.Control(kRow3).keys[i].value).c_str(),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ constexpr double kPageWidth = 1100.0;
 constexpr double kPageHeight = 560.0;
 constexpr std::size_t kMostPoints = 4000;  // beyond this a line is thinned, keeping its last point
 constexpr int kArrows = 20;                // viewing directions drawn along the path
+constexpr double kNone = std::numeric_limits<double>::infinity();  // the start of a range that takes in nothing yet
 
 struct Box {
     double left, top, width, height;
@@ -23,6 +25,9 @@ struct Box {
 
 struct Range {
     double lo, hi;
+    // Half the width: a difference of halves, which stays finite for any
+    // two finite doubles.
+    double HalfSpan() const { return hi / 2 - lo / 2; }
 };
 
 // A scale from data to page: lo..hi onto `from`..`to` (which may run
@@ -30,8 +35,17 @@ struct Range {
 struct Scale {
     Range data;
     double from, to;
-    double operator()(double value) const { return from + (value - data.lo) / (data.hi - data.lo) * (to - from); }
+    double operator()(double value) const {
+        return from + (value / 2 - data.lo / 2) / data.HalfSpan() * (to - from);
+    }
 };
+
+// Widens `lo..hi` to take in a value, if it is a number at all.
+void Take(double value, double& lo, double& hi) {
+    if (!std::isfinite(value)) return;
+    lo = std::min(lo, value);
+    hi = std::max(hi, value);
+}
 
 std::string Fixed(double value, int decimals = 2) {
     char text[48];
@@ -54,18 +68,34 @@ std::string Escaped(const std::string& text) {
 }
 
 Range Padded(double lo, double hi) {
-    const double pad = std::max({(hi - lo) * 0.05, std::fabs(hi) * 0.05, 1.0e-6});
-    return hi - lo < 1.0e-9 ? Range{lo - pad * 4, hi + pad * 4} : Range{lo - pad, hi + pad};
+    const double half = hi / 2 - lo / 2;
+    const double pad = std::max({half * 0.1, std::fabs(hi) * 0.05, std::fabs(lo) * 0.05, 1.0e-6});
+    const double grow = half < 0.5e-9 ? pad * 4 : pad;
+    // Beyond the largest double a page position is no longer a number.
+    const double most = std::numeric_limits<double>::max();
+    return {std::max(-most, lo - grow), std::min(most, hi + grow)};
 }
 
 // A round tick step (1, 2 or 5 times a power of ten) giving about five ticks.
 double TickStep(const Range& range) {
-    const double rough = (range.hi - range.lo) / 5.0;
+    const double rough = range.HalfSpan() / 2.5;
     const double power = std::pow(10.0, std::floor(std::log10(rough)));
     for (double factor : {1.0, 2.0, 5.0}) {
         if (factor * power >= rough) return factor * power;
     }
     return 10.0 * power;
+}
+
+// A tick's value with the digits its step needs: fixed for everyday sizes,
+// scientific for huge or tiny ones ("1.5e+308", "2e-07").
+std::string TickLabel(double tick, double step) {
+    if (tick == 0.0 || std::fabs(tick) < step / 2) return "0";
+    const int step_digits = static_cast<int>(std::floor(std::log10(step)));
+    if (std::fabs(tick) < 1.0e6 && step_digits >= -4) return Fixed(tick, std::max(0, -step_digits));
+    const int tick_digits = static_cast<int>(std::floor(std::log10(std::fabs(tick))));
+    char text[48];
+    std::snprintf(text, sizeof(text), "%.*e", std::clamp(tick_digits - step_digits, 0, 15), tick);
+    return text;
 }
 
 void Axes(std::ostream& out, const Box& box, const Scale& x, const Scale& y, const std::string& x_label,
@@ -74,10 +104,14 @@ void Axes(std::ostream& out, const Box& box, const Scale& x, const Scale& y, con
         << "\" height=\"" << Fixed(box.height) << "\" fill=\"none\" stroke=\"#444\"/>\n";
     for (const auto& [scale, vertical] : {std::pair<const Scale&, bool>{x, false}, {y, true}}) {
         const double step = TickStep(scale.data);
-        const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step))));
-        for (double tick = std::ceil(scale.data.lo / step) * step; tick <= scale.data.hi; tick += step) {
+        const double first = std::ceil(scale.data.lo / step);
+        // Counted, not summed, so that a step lost in a huge value cannot
+        // keep the loop going.
+        for (int k = 0; k <= 20; ++k) {
+            const double tick = (first + k) * step;
+            if (!(tick <= scale.data.hi)) break;
             const double at = scale(tick);
-            const std::string label = Fixed(tick == 0.0 ? 0.0 : tick, decimals);
+            const std::string label = TickLabel(tick, step);
             if (vertical) {
                 out << "  <line x1=\"" << Fixed(box.left - 5) << "\" y1=\"" << Fixed(at) << "\" x2=\"" << Fixed(box.left)
                     << "\" y2=\"" << Fixed(at) << "\" stroke=\"#444\"/><text x=\"" << Fixed(box.left - 8) << "\" y=\""
@@ -119,20 +153,21 @@ void Polyline(std::ostream& out, const char* id, const char* colour, std::size_t
 void FovPanel(std::ostream& out, const Recording& recording, const Box& box) {
     const std::vector<RecordedKey>& keys = recording.Control(kFov).keys;
     double t_lo = keys.front().seconds, t_hi = keys.front().seconds;
-    double f_lo = Degrees(keys.front().value.x), f_hi = f_lo;
+    double f_lo = kNone, f_hi = -kNone;
     for (const RecordedKey& key : keys) {
-        t_lo = std::min(t_lo, key.seconds);
-        t_hi = std::max(t_hi, key.seconds);
-        f_lo = std::min(f_lo, Degrees(key.value.x));
-        f_hi = std::max(f_hi, Degrees(key.value.x));
+        Take(key.seconds, t_lo, t_hi);
+        Take(Degrees(key.value.x), f_lo, f_hi);
     }
+    if (f_lo > f_hi) f_lo = f_hi = 0.0;  // no value is a number: an empty panel
     const Scale x{Padded(t_lo, t_hi), box.left, box.Right()};
     const Scale y{Padded(f_lo, f_hi), box.Bottom(), box.top};
     out << " <g id=\"fov-panel\">\n  <text x=\"" << Fixed(box.left + box.width / 2) << "\" y=\"" << Fixed(box.top - 12)
         << "\" text-anchor=\"middle\" font-size=\"15\">Field of view over time</text>\n";
     Axes(out, box, x, y, "time (seconds)", "vertical field of view (degrees)");
     std::vector<std::pair<double, double>> points;
-    for (std::size_t i : Drawn(keys.size())) points.emplace_back(x(keys[i].seconds), y(Degrees(keys[i].value.x)));
+    for (std::size_t i : Drawn(keys.size())) {
+        if (std::isfinite(Degrees(keys[i].value.x))) points.emplace_back(x(keys[i].seconds), y(Degrees(keys[i].value.x)));
+    }
     Polyline(out, "fov", "#1f5fa8", keys.size(), points);
     out << " </g>\n";
 }
@@ -140,20 +175,22 @@ void FovPanel(std::ostream& out, const Recording& recording, const Box& box) {
 void PathPanel(std::ostream& out, const Recording& recording, const Box& area) {
     const std::vector<RecordedKey>& positions = recording.Control(kRow4).keys;
     const std::vector<RecordedKey>& forwards = recording.Control(kRow3).keys;
-    double x_lo = positions.front().value.x, x_hi = x_lo, z_lo = positions.front().value.z, z_hi = z_lo;
+    double x_lo = kNone, x_hi = -kNone, z_lo = kNone, z_hi = -kNone;
     for (const RecordedKey& key : positions) {
-        x_lo = std::min(x_lo, key.value.x);
-        x_hi = std::max(x_hi, key.value.x);
-        z_lo = std::min(z_lo, key.value.z);
-        z_hi = std::max(z_hi, key.value.z);
+        if (!std::isfinite(key.value.x) || !std::isfinite(key.value.z)) continue;
+        Take(key.value.x, x_lo, x_hi);
+        Take(key.value.z, z_lo, z_hi);
     }
+    if (x_lo > x_hi) x_lo = x_hi = z_lo = z_hi = 0.0;  // no position is a number: an empty panel
     // One pixel is one pixel both ways: widen the narrower range to the box.
     Range xs = Padded(x_lo, x_hi), zs = Padded(z_lo, z_hi);
-    const double per_unit = std::min(area.width / (xs.hi - xs.lo), area.height / (zs.hi - zs.lo));
-    const double x_grow = (area.width / per_unit - (xs.hi - xs.lo)) / 2;
-    const double z_grow = (area.height / per_unit - (zs.hi - zs.lo)) / 2;
-    xs = {xs.lo - x_grow, xs.hi + x_grow};
-    zs = {zs.lo - z_grow, zs.hi + z_grow};
+    // In halves throughout, so that no width overflows.
+    const double per_unit = std::min(area.width / xs.HalfSpan(), area.height / zs.HalfSpan());
+    const double x_grow = area.width / per_unit - xs.HalfSpan();
+    const double z_grow = area.height / per_unit - zs.HalfSpan();
+    const double most = std::numeric_limits<double>::max();
+    xs = {std::max(-most, xs.lo - x_grow), std::min(most, xs.hi + x_grow)};
+    zs = {std::max(-most, zs.lo - z_grow), std::min(most, zs.hi + z_grow)};
     const Scale x{xs, area.left, area.Right()};
     const Scale z{zs, area.Bottom(), area.top};  // z grows up the page: away from a viewer at the bottom
     out << " <g id=\"path-panel\">\n  <text x=\"" << Fixed(area.left + area.width / 2) << "\" y=\""
@@ -161,8 +198,16 @@ void PathPanel(std::ostream& out, const Recording& recording, const Box& area) {
         << "\" text-anchor=\"middle\" font-size=\"15\">Camera path seen from above (Camera_Row4 x and z)</text>\n";
     Axes(out, area, x, z, "x (composition pixels)", "z (composition pixels)");
     std::vector<std::pair<double, double>> points;
-    for (std::size_t i : Drawn(positions.size())) points.emplace_back(x(positions[i].value.x), z(positions[i].value.z));
+    for (std::size_t i : Drawn(positions.size())) {
+        if (std::isfinite(positions[i].value.x) && std::isfinite(positions[i].value.z)) {
+            points.emplace_back(x(positions[i].value.x), z(positions[i].value.z));
+        }
+    }
     Polyline(out, "path", "#b5461a", positions.size(), points);
+    if (points.empty()) {
+        out << " </g>\n";
+        return;
+    }
     out << "  <circle id=\"start\" cx=\"" << Fixed(points.front().first) << "\" cy=\"" << Fixed(points.front().second)
         << "\" r=\"4\" fill=\"#b5461a\"/>\n";
     const double arrow = std::min(area.width, area.height) * 0.08;
@@ -171,7 +216,10 @@ void PathPanel(std::ostream& out, const Recording& recording, const Box& area) {
     for (std::size_t i = 0; i < positions.size() && i < forwards.size(); i += stride) {
         const double dx = forwards[i].value.x, dz = forwards[i].value.z;
         const double length = std::hypot(dx, dz);
-        if (length < 1.0e-9) continue;  // looking straight up or down: no direction from above
+        if (!(length >= 1.0e-9) || !std::isfinite(length) || !std::isfinite(positions[i].value.x) ||
+            !std::isfinite(positions[i].value.z)) {
+            continue;  // no direction from above (looking straight up or down), or no number
+        }  // looking straight up or down: no direction from above
         const double x0 = x(positions[i].value.x), y0 = z(positions[i].value.z);
         out << "   <line data-key=\"" << i << "\" x1=\"" << Fixed(x0) << "\" y1=\"" << Fixed(y0) << "\" x2=\""
             << Fixed(x0 + arrow * dx / length) << "\" y2=\"" << Fixed(y0 - arrow * dz / length) << "\"/>\n";
@@ -200,8 +248,9 @@ void WritePlot(const Recording& recording, std::ostream& out) {
     }
     FovPanel(out, recording, {90.0, 80.0, 400.0, 400.0});
     PathPanel(out, recording, {640.0, 80.0, 400.0, 400.0});
-    out << " <text x=\"640\" y=\"545\" fill=\"#2a7a2a\">arrows: the viewing direction (Camera_Row3 x and z) every "
-        << std::max<std::size_t>(1, recording.Frames() / kArrows) << " frames</text>\n</svg>\n";
+    const std::size_t every = std::max<std::size_t>(1, recording.Frames() / kArrows);
+    out << " <text x=\"640\" y=\"545\" fill=\"#2a7a2a\">arrows: the viewing direction (Camera_Row3 x and z) "
+        << (every == 1 ? std::string("at every frame") : "every " + std::to_string(every) + " frames") << "</text>\n</svg>\n";
 }
 
 }  // namespace dorvane_host

@@ -2,8 +2,10 @@
 
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 
 #include "ShortestNumber.h"
+#include "Wording.h"
 #include "project/CameraPresets.h"
 
 namespace dorvane_host {
@@ -28,14 +30,39 @@ std::string TimeText(const A_Time& time) {
     return std::to_string(time.value) + "/" + std::to_string(time.scale) + " s";
 }
 
-// "29.97", "24", "12.5": a frame rate rounded for reading.
-std::string RateText(const A_Time& frame_duration) {
+// N·1000/1001 frames per second as hosts name it: "29.97", "23.976".
+std::string NtscRateText(long long n) {
     char text[32];
-    std::snprintf(text, sizeof(text), "%.3f", FrameRate(frame_duration));
+    std::snprintf(text, sizeof(text), "%.3f", static_cast<double>(n) * 1000.0 / 1001.0);
     std::string rate = text;
     while (rate.back() == '0') rate.pop_back();
     if (rate.back() == '.') rate.pop_back();
     return rate;
+}
+
+// A frame rate as it is: "24", "12.5", "0.0001", "1/3"; N·1000/1001 by its
+// usual rounded name, which no other rate is shown as ("2997/100").
+std::string RateText(const A_Time& frame_duration) {
+    const long long common = std::gcd(static_cast<long long>(frame_duration.scale),
+                                      static_cast<long long>(frame_duration.value));
+    const long long frames = frame_duration.scale / common, seconds = frame_duration.value / common;
+    const std::string fraction = std::to_string(frames) + "/" + std::to_string(seconds);
+    if (seconds == 1001 && frames % 1000 == 0) return NtscRateText(frames / 1000);
+    long long rest = seconds;
+    while (rest % 2 == 0) rest /= 2;
+    while (rest % 5 == 0) rest /= 5;
+    if (rest != 1) return fraction;
+    // A decimal that ends: its digits by long division.
+    std::string text = std::to_string(frames / seconds);
+    long long remainder = frames % seconds;
+    if (remainder != 0) text += ".";
+    while (remainder != 0) {
+        remainder *= 10;
+        text += static_cast<char>('0' + remainder / seconds);
+        remainder %= seconds;
+    }
+    const long long ntsc = std::llround(FrameRate(frame_duration) * 1.001);
+    return ntsc > 0 && NtscRateText(ntsc) == text ? fraction : text;
 }
 
 }  // namespace
@@ -72,13 +99,15 @@ std::vector<std::string> DescribePress(const ControlUids& before, const ControlU
 
     const std::size_t frames = recording.Frames();
     const RecordedControl& fov = recording.Control(kFov);
-    std::string keys = "keyed " + std::to_string(frames) +
-                       " frames into each of Camera_Fov and Camera_Row1 to Camera_Row4 (" +
-                       std::to_string(frames * 5) + " keys";
-    if (frames > 0) {
-        keys += ", from " + TimeText(fov.keys.front().time) + " to " + TimeText(fov.keys.back().time);
+    if (frames == 0) {
+        lines.push_back("keyed nothing: the layer spans no frame, so Camera_Fov and Camera_Row1 to Camera_Row4 "
+                        "hold their defaults (or what they held before), not a recording");
+    } else {
+        lines.push_back("keyed " + Count(static_cast<long long>(frames), "frame") +
+                        " into each of Camera_Fov and Camera_Row1 to Camera_Row4 (" +
+                        Count(static_cast<long long>(frames * 5), "key") + ", from " +
+                        TimeText(fov.keys.front().time) + " to " + TimeText(fov.keys.back().time) + ")");
     }
-    lines.push_back(keys + ")");
     lines.push_back("set Camera_Aspect once to " + Shortest(recording.Aspect()) + " (width over height), not keyed");
     int enabled = 0;
     for (const RecordedControl& control : recording.controls) enabled += control.enabled ? 1 : 0;
@@ -102,7 +131,7 @@ std::vector<std::string> DescribeScene(const simhost::Scene& scene, bool built_i
     lines.push_back("the layer starts at " + TimeText(scene.in_point) + " (" +
                     SecondsText(simhost::Seconds(scene.in_point)) + ") and lasts " + TimeText(scene.duration) + " (" +
                     SecondsText(simhost::Seconds(scene.duration)) + ", " +
-                    std::to_string(FramesInSpan(scene.duration, scene.frame_duration)) + " frames)");
+                    Count(FramesInSpan(scene.duration, scene.frame_duration), "frame") + ")");
     switch (scene.camera.kind) {
         case simhost::SceneCamera::Kind::None:
             lines.push_back("no camera: the host's stand-in, a 50 mm view of the composition's centre");
@@ -112,7 +141,7 @@ std::vector<std::string> DescribeScene(const simhost::Scene& scene, bool built_i
                             "\" over the layer's span");
             break;
         case simhost::SceneCamera::Kind::Keyed:
-            lines.push_back("a camera with " + std::to_string(scene.camera.keys.size()) + " keys, " +
+            lines.push_back("a camera with " + Count(static_cast<long long>(scene.camera.keys.size()), "key") + ", " +
                             (scene.camera.aims_at_point_of_interest ? "aimed at a point of interest"
                                                                     : "turned by its orientation"));
             break;
@@ -120,7 +149,7 @@ std::vector<std::string> DescribeScene(const simhost::Scene& scene, bool built_i
     for (const simhost::SceneEffect& effect : scene.effects) {
         lines.push_back("already on the layer: " + effect.kind + " \"" + effect.name + "\"" +
                         (effect.enabled ? "" : ", switched off") +
-                        (effect.keys.empty() ? "" : ", " + std::to_string(effect.keys.size()) + " keys"));
+                        (effect.keys.empty() ? "" : ", " + Count(static_cast<long long>(effect.keys.size()), "key")));
     }
     return lines;
 }

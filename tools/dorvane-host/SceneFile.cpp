@@ -5,6 +5,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <vector>
 
@@ -157,6 +158,21 @@ void ReadLayer(const json& value, const std::string& path, simhost::Scene& scene
     scene.start = start == nullptr ? zero : Time(*start, layer.Path("start"));
 }
 
+std::string TimeText(const A_Time& time) {
+    return "{\"value\": " + std::to_string(time.value) + ", \"scale\": " + std::to_string(time.scale) + "}";
+}
+
+// Keys in the order of their times, one key a time: a key out of order or at
+// the time of another would be dropped or reordered by the host unseen.
+void RequireLater(const A_Time& earlier, const A_Time& later, const std::string& path) {
+    // Both products are below 2^63, held exactly.
+    const long double before = static_cast<long double>(earlier.value) * later.scale;
+    const long double after = static_cast<long double>(later.value) * earlier.scale;
+    if (after <= before) {
+        Fail(path, "a time after the previous key's, " + TimeText(earlier), TimeText(later));
+    }
+}
+
 simhost::SceneCameraKey ReadCameraKey(const json& value, const std::string& path, const simhost::Scene& scene,
                                       bool aims) {
     const Object key(value, path, {"time", "position", "point_of_interest", "orientation", "zoom"});
@@ -205,8 +221,9 @@ void ReadCamera(const json& value, const std::string& path, simhost::Scene& scen
     camera.kind = simhost::SceneCamera::Kind::Keyed;
     camera.aims_at_point_of_interest = keys[0].is_object() && keys[0].contains("point_of_interest");
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        camera.keys.push_back(
-            ReadCameraKey(keys[i], Child(keyed.Path("keys"), i), scene, camera.aims_at_point_of_interest));
+        const std::string key_path = Child(keyed.Path("keys"), i);
+        camera.keys.push_back(ReadCameraKey(keys[i], key_path, scene, camera.aims_at_point_of_interest));
+        if (i > 0) RequireLater(camera.keys[i - 1].time, camera.keys[i].time, Child(key_path, "time"));
     }
 }
 
@@ -265,10 +282,64 @@ simhost::SceneEffect ReadEffect(const json& value, const std::string& path, cons
                 {Time(key.Required("time", kExpectedTime), key.Path("time")),
                  Numbers(key.Required("value", shape), key.Path("value"), static_cast<std::size_t>(components),
                          shape)});
+            if (i > 0) RequireLater(read.keys[i - 1].time, read.keys[i].time, key.Path("time"));
         }
     }
     return read;
 }
+
+// A parser callback that refuses an object naming a field twice, which the
+// JSON library would otherwise read as its last value, unseen. It follows
+// the parse to say where: each open object or list and the field or index
+// it is at.
+class RefuseRepeatedFields {
+public:
+    bool operator()(int /*depth*/, json::parse_event_t event, json& parsed) {
+        switch (event) {
+            case json::parse_event_t::object_start:
+            case json::parse_event_t::array_start:
+                open_.push_back({event == json::parse_event_t::object_start, {}, {}, 0});
+                break;
+            case json::parse_event_t::key: {
+                Level& level = open_.back();
+                level.field = parsed.get<std::string>();
+                if (!level.fields.insert(level.field).second) {
+                    Fail(Path(), "each field once in its object", "\"" + level.field + "\" a second time");
+                }
+                break;
+            }
+            case json::parse_event_t::object_end:
+            case json::parse_event_t::array_end:
+                open_.pop_back();
+                Counted();
+                break;
+            case json::parse_event_t::value:
+                Counted();
+                break;
+        }
+        return true;
+    }
+
+private:
+    struct Level {
+        bool object;
+        std::set<std::string> fields;
+        std::string field;  // of an object: the field being read
+        std::size_t index;  // of a list: the element being read
+    };
+
+    void Counted() {
+        if (!open_.empty() && !open_.back().object) ++open_.back().index;
+    }
+
+    std::string Path() const {
+        std::string path;
+        for (const Level& level : open_) path = level.object ? Child(path, level.field) : Child(path, level.index);
+        return path;
+    }
+
+    std::vector<Level> open_;
+};
 
 std::string FileStem(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
@@ -283,7 +354,7 @@ simhost::Scene ParseScene(const std::string& text, const std::string& fallback_n
                           const simhost::Project& host_project) {
     json root;
     try {
-        root = json::parse(text);
+        root = json::parse(text, RefuseRepeatedFields());
     } catch (const json::parse_error& e) {
         // The library's own words, less its exception tag.
         std::string what = e.what();

@@ -11,10 +11,12 @@
 
 namespace dorvane_host {
 
-// A frame rate as a person writes it: "24", "30000/1001", "12.5", or one of
-// the NTSC rates "23.976", "29.97", "47.952", "59.94", "119.88", which mean
-// N·1000/1001 as hosts use them. The result is the duration of one frame.
-// Throws std::invalid_argument with a message naming what was expected.
+// A frame rate as a person writes it: "24", "30000/1001", "12.5", "2.5e1",
+// or one of the NTSC rates "23.976", "29.97", "47.952", "59.94", "119.88",
+// which mean N·1000/1001 as hosts use them; any other decimal is exact
+// ("29.970" is 2997/100). Rates above 0 and up to 1000 frames per second are
+// accepted. The result is the duration of one frame, in lowest terms.
+// Throws std::invalid_argument with the reason a rate is refused.
 A_Time FrameDurationOf(const std::string& rate);
 
 struct TimingOverrides {

@@ -3,7 +3,6 @@
 // built-in one, or one read from a file), and shows what was recorded: a
 // summary in words, and on request a per-frame table, JSON and CSV exports,
 // an SVG plot and the host calls.
-#include <CLI/CLI.hpp>
 #include <unistd.h>
 
 #include <fstream>
@@ -11,17 +10,24 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "CommandLine.h"
 #include "Exports.h"
 #include "FrameTable.h"
 #include "Host.h"
 #include "HostNames.h"
+#include "PendingFile.h"
 #include "Plot.h"
 #include "PressProgress.h"
 #include "PressReport.h"
+#include "PressWarnings.h"
 #include "Recording.h"
 #include "SceneFile.h"
+#include "ShortestNumber.h"
 #include "TimingOverrides.h"
+#include "Wording.h"
 #include "project/DemoScene.h"
 #include "project/ProjectDump.h"
 
@@ -30,36 +36,47 @@ namespace {
 using namespace dorvane_host;
 
 constexpr int kBadInput = 2;
+// The most frames a press is asked to key: four and a half hours at 60
+// fps. Beyond it a scene or an option would keep the program busy for
+// minutes and its five controls' keys would fill gigabytes.
+constexpr long long kMostFrames = 1000000;
 
-struct Options {
-    std::string plugin = DORVANE_PLUGIN_PATH;
-    std::string scene_file;
-    std::string fps;
-    std::optional<long long> frames;
-    std::optional<long long> in_point;
-    int presses = 1;
-    bool undo = false;
-    bool table = false;
-    std::string json_file, csv_file, plot_file;
-    bool trace = false;
-    std::string trace_file;  // empty: standard error
-};
-
-// Opens an output file, or says why it cannot.
-std::ofstream OutputFile(const std::string& path) {
-    std::ofstream file(path, std::ios::binary);
-    if (!file) throw std::runtime_error(path + ": cannot be written");
-    return file;
+// A message that fits on one line of the terminal's output.
+std::string OneLine(const std::string& text) {
+    std::string line;
+    for (char c : text) line += (c == '\n' || c == '\r') ? ' ' : c;
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    return line;
 }
+
+// The files the run writes, made before the press so that a name that
+// cannot be written is found first, and given their names once written.
+struct Outputs {
+    std::unique_ptr<PendingFile> json, csv, plot, trace;
+
+    explicit Outputs(const Options& options) {
+        json = Make("--json", options.json_file);
+        csv = Make("--csv", options.csv_file);
+        plot = Make("--plot", options.plot_file);
+        if (options.trace) trace = Make("--trace", options.trace_file);
+    }
+
+    static std::unique_ptr<PendingFile> Make(const char* option, const std::string& path) {
+        if (path.empty()) return nullptr;
+        try {
+            return std::make_unique<PendingFile>(path);
+        } catch (const FileError& e) {
+            throw OptionError(option, path, std::string("cannot be written: ") + e.what());
+        }
+    }
+};
 
 // Where the host calls go: each command's calls, printed as it ends, to
 // standard error or to the file given.
 class TraceOutput {
 public:
-    explicit TraceOutput(const Options& options, simhost::Host& host) : host_(host) {
-        if (!options.trace) return;
-        if (!options.trace_file.empty()) file_ = std::make_unique<std::ofstream>(OutputFile(options.trace_file));
-        host_.PrintTraceTo(file_ ? file_.get() : &std::cerr);
+    TraceOutput(PendingFile* file, simhost::Host& host) : host_(host) {
+        host_.PrintTraceTo(file != nullptr ? &file->Stream() : &std::cerr);
     }
     ~TraceOutput() { host_.PrintTraceTo(nullptr); }
     TraceOutput(const TraceOutput&) = delete;
@@ -67,7 +84,6 @@ public:
 
 private:
     simhost::Host& host_;
-    std::unique_ptr<std::ofstream> file_;
 };
 
 void Line(const std::string& label, const std::string& text) {
@@ -83,72 +99,118 @@ int Fail(const char* step, PF_Err err) {
     return 1;
 }
 
-void PrintControls(const Recording& recording) {
-    std::printf("\n%-14s %-22s %-4s %6s  %-36s %s\n", "Control", "Kind", "On", "Keys", "First", "Last");
+// The six controls after the press the exports hold: the last one.
+void PrintControls(const Recording& recording, int press, bool undo) {
+    std::printf("\nControls after press %d%s:\n", press,
+                undo ? ", as the exports hold them (the undo comes after)" : "");
+    std::printf("%-14s %-22s %-4s %6s  %-36s %s\n", "Control", "Kind", "On", "Keys", "First", "Last");
     auto text = [](const RecordedControl& control, const simhost::Vec3& value) {
-        char buffer[96];
-        if (control.three_d) {
-            std::snprintf(buffer, sizeof(buffer), "(%.4f, %.4f, %.4f)", value.x, value.y, value.z);
-        } else {
-            std::snprintf(buffer, sizeof(buffer), "%.9f", value.x);
+        if (!control.three_d) {
+            const std::string number = ReadableNumber(value.x, 16, 9);
+            // The field of view is an angle: radians, as expressions read it.
+            if (control.name.name != std::string(kControls[kFov].name)) return number;
+            return number + " rad (" + ReadableNumber(Degrees(value.x), 10, 3) + " deg)";
         }
-        return std::string(buffer);
+        return "(" + ReadableNumber(value.x, 11, 4) + ", " + ReadableNumber(value.y, 11, 4) + ", " +
+               ReadableNumber(value.z, 11, 4) + ")";
     };
+    const bool recorded = recording.Frames() > 0;
     for (const RecordedControl& control : recording.controls) {
         if (!control.found) continue;
         const bool keyed = !control.keys.empty();
+        const char* unkeyed = control.name.name == std::string(kControls[kAspect].name) || recorded
+                                  ? "(one value, not keyed)"
+                                  : "(not recorded: no frame)";
         std::printf("%-14s %-22s %-4s %6zu  %-36s %s\n", control.name.name, control.name.kind,
                     control.enabled ? "on" : "off", control.keys.size(),
                     text(control, keyed ? control.keys.front().value : control.static_value).c_str(),
-                    keyed ? text(control, control.keys.back().value).c_str() : "(static value)");
+                    keyed ? text(control, control.keys.back().value).c_str() : unkeyed);
     }
     std::printf("\n");
 }
 
-void WriteFiles(const Options& options, const Recording& recording) {
-    if (!options.json_file.empty()) {
-        std::ofstream file = OutputFile(options.json_file);
-        WriteJson(recording, file);
-        Line("JSON:", "every key written to " + options.json_file);
+// Writes every file asked for, then gives them their names together: a
+// failure on the way leaves none of them.
+void WriteFiles(Outputs& outputs, const Recording& recording, int press, bool undo) {
+    const std::string which = "every key of press " + std::to_string(press) + (undo ? ", as recorded before the undo," : "");
+    std::vector<std::pair<std::string, std::string>> lines;
+    if (outputs.json) {
+        WriteJson(recording, outputs.json->Stream());
+        lines.emplace_back("JSON:", which + " written to " + outputs.json->Path());
     }
-    if (!options.csv_file.empty()) {
-        std::ofstream file = OutputFile(options.csv_file);
-        WriteCsv(recording, file);
-        Line("CSV:", "every key written to " + options.csv_file);
+    if (outputs.csv) {
+        WriteCsv(recording, outputs.csv->Stream());
+        lines.emplace_back("CSV:", which + " written to " + outputs.csv->Path());
     }
-    if (!options.plot_file.empty()) {
-        std::ofstream file = OutputFile(options.plot_file);
-        WritePlot(recording, file);
-        Line("Plot:", "field of view and camera path drawn in " + options.plot_file);
+    if (outputs.plot) {
+        WritePlot(recording, outputs.plot->Stream());
+        lines.emplace_back("Plot:", "field of view and camera path of press " + std::to_string(press) + " drawn in " +
+                                        outputs.plot->Path());
     }
+    for (const auto& [option, file] : {std::pair<const char*, PendingFile*>{"--json", outputs.json.get()},
+                                       {"--csv", outputs.csv.get()}, {"--plot", outputs.plot.get()}}) {
+        if (file == nullptr) continue;
+        try {
+            file->Commit();
+        } catch (const FileError& e) {
+            throw std::runtime_error(option + std::string(" ") + file->Path() + ": could not be written: " + e.what());
+        }
+    }
+    for (const auto& [label, text] : lines) Line(label, text);
 }
 
+// The scene with the timing the options ask for, or why it cannot be
+// pressed.
 simhost::Scene LoadScene(const Options& options, const simhost::Project& project) {
-    simhost::Scene scene = options.scene_file.empty() ? simhost::DemoScene() : ReadSceneFile(options.scene_file, project);
-    TimingOverrides overrides;
-    if (!options.fps.empty()) overrides.frame_duration = FrameDurationOf(options.fps);
-    overrides.frames = options.frames;
-    overrides.in_point = options.in_point;
-    OverrideTiming(scene, overrides);
+    simhost::Scene scene;
+    try {
+        scene = options.scene_file.empty() ? simhost::DemoScene() : ReadSceneFile(options.scene_file, project);
+    } catch (const SceneError& e) {
+        throw CommandLineError(OneLine(e.what()));
+    }
+    // One change at a time, so that a refusal names the option it is for.
+    auto apply = [&](const char* option, const std::string& value, const TimingOverrides& overrides) {
+        try {
+            OverrideTiming(scene, overrides);
+        } catch (const std::invalid_argument& e) {
+            throw OptionError(option, value, e.what());
+        }
+    };
+    if (options.frame_duration) apply("--fps", options.fps, {options.frame_duration, std::nullopt, std::nullopt});
+    if (options.frames) apply("--frames", std::to_string(*options.frames), {std::nullopt, options.frames, std::nullopt});
+    if (options.in_point) {
+        apply("--in-point", std::to_string(*options.in_point), {std::nullopt, std::nullopt, options.in_point});
+    }
+    const long long frames = FramesInSpan(scene.duration, scene.frame_duration);
+    if (frames > kMostFrames) {
+        const std::string most = std::to_string(kMostFrames);
+        const std::string found = Count(frames, "frame") + " of " + std::to_string(scene.frame_duration.value) + "/" +
+                                  std::to_string(scene.frame_duration.scale) + " s";
+        if (options.frames) {
+            throw OptionError("--frames", std::to_string(*options.frames),
+                              "expected at most " + most + " frames, the most a press keys");
+        }
+        if (options.frame_duration) {
+            throw OptionError("--fps", options.fps,
+                              "the layer would span " + found + ", more than the " + most + " a press keys");
+        }
+        throw CommandLineError(options.scene_file + ": /layer/duration: expected a layer of at most " + most +
+                               " frames (the most a press keys), found " + found);
+    }
     return scene;
 }
 
-int Run(const Options& options) {
-    simhost::Host host(options.plugin);
-    simhost::Scene scene;
-    try {
-        scene = LoadScene(options, host.project());
-    } catch (const SceneError& e) {
-        std::cerr << e.what() << "\n";
-        return kBadInput;
-    } catch (const std::invalid_argument& e) {
-        std::cerr << "timing override: " << e.what() << "\n";
-        return kBadInput;
-    }
-    // An hour-long press makes millions of calls: keep them only when asked.
-    host.SetTracing(options.trace);
-    const TraceOutput trace(options, host);
+// Sends the host's commands, presses, and says what happened.
+int Summarise(const Options& options, simhost::Host& host, const simhost::Scene& scene, Outputs& outputs) {
     Line("Plug-in:", options.plugin);
+    // What the host reads from the property list before it loads the code:
+    // how it lists the effect in its Effect menu.
+    const simhost::PropertyList& properties = host.Properties();
+    const auto text = [&](const char* key) {
+        return properties.PascalString(simhost::FourCC(key)).value_or("(none)");
+    };
+    Line("Listed as:", "\"" + text("name") + "\" in the category \"" + text("catg") + "\" of the Effect menu (match name \"" +
+                           text("eMNA") + "\")");
 
     const PF_Err about_err = host.About();
     if (about_err) return Fail("About", about_err);
@@ -182,6 +244,7 @@ int Run(const Options& options) {
     for (int press = 1; press <= options.presses; ++press) {
         const ControlUids before = ClaimedControls(host.project(), layer_id);
         const std::size_t steps = host.undo().Steps().size();
+        const std::size_t calls = host.trace().Size();
         if (options.undo && press == options.presses) before_last_press = host.project();
         PF_Err err;
         {
@@ -192,25 +255,31 @@ int Run(const Options& options) {
         recording = ReadRecording(host.project(), layer_id, scene.name);
         std::vector<std::string> lines = DescribePress(before, ClaimedControls(host.project(), layer_id), recording);
         const std::size_t new_steps = host.undo().Steps().size() - steps;
-        lines.push_back(new_steps == 1 ? "as one undo step, \"" + host.undo().Steps().back().label + "\""
-                                       : "as " + std::to_string(new_steps) + " undo steps");
-        lines.push_back(std::to_string(host.trace().Size()) + " host calls");
+        lines.push_back(new_steps == 1 ? "as one undo step, \"" + host.undo().Steps().back().label +
+                                             "\" (what the host's Edit menu offers to undo)"
+                                       : "as " + Count(static_cast<long long>(new_steps), "undo step"));
+        if (options.trace) {
+            lines.push_back(Count(static_cast<long long>(host.trace().Size() - calls), "call") +
+                            " to the host's functions");
+        }
         Lines("Press " + std::to_string(press) + ":", lines);
     }
+    for (const std::string& warning : PressWarnings(host.project(), layer_id, recording)) Line("Warning:", warning);
 
-    PrintControls(recording);
+    PrintControls(recording, options.presses, before_last_press.has_value());
     if (options.table) {
         WriteFrameTable(recording, std::cout);
         std::cout << "\n";
     }
-    WriteFiles(options, recording);
+    WriteFiles(outputs, recording, options.presses, before_last_press.has_value());
 
     if (before_last_press) {
         const std::optional<std::string> undone = host.Undo();
         const bool same = simhost::DumpProject(host.project()) == simhost::DumpProject(*before_last_press);
+        const std::string press = std::to_string(options.presses);
         Line("Undo:", (undone ? "undid \"" + *undone + "\"; " : std::string("nothing to undo; ")) +
-                          (same ? "the project equals its state before press " + std::to_string(options.presses)
-                                : "the project DIFFERS from its state before press " + std::to_string(options.presses)));
+                          (same ? "the project equals its state before press " + press
+                                : "the project DIFFERS from its state before press " + press));
         if (!same) return 1;
     }
 
@@ -218,42 +287,57 @@ int Run(const Options& options) {
     if (setdown_err) return Fail("Global set-down", setdown_err);
     const bool clean =
         host.ledger().Empty() && host.ledger().Violations().empty() && host.handles().Live() == 0;
-    Line("Host ledger:", clean ? "nothing held" : host.ledger().Report());
+    Line("Host ledger:", clean ? "nothing held (every handle and reference the effect took from the host was given back)"
+                               : host.ledger().Report());
     return clean ? 0 : 1;
+}
+
+std::unique_ptr<simhost::Host> LoadPlugin(const std::string& path) {
+    try {
+        return std::make_unique<simhost::Host>(path);
+    } catch (const std::exception& e) {
+        throw OptionError("--plugin", path, "cannot be loaded: " + OneLine(e.what()));
+    }
+}
+
+int Run(const Options& options) {
+    const std::unique_ptr<simhost::Host> loaded = LoadPlugin(options.plugin);
+    simhost::Host& host = *loaded;
+    const simhost::Scene scene = LoadScene(options, host.project());
+    Outputs outputs(options);
+    // An hour-long press makes millions of calls: keep them only when asked.
+    host.SetTracing(options.trace);
+    std::optional<TraceOutput> trace;
+    if (options.trace) trace.emplace(outputs.trace.get(), host);
+    // The trace is kept however the run ends: it is what shows why a press
+    // went wrong.
+    const auto keep_trace = [&] {
+        trace.reset();
+        if (outputs.trace) outputs.trace->Commit();
+    };
+    int code = 1;
+    try {
+        code = Summarise(options, host, scene, outputs);
+    } catch (const std::exception&) {
+        keep_trace();
+        throw;
+    }
+    keep_trace();
+    return code;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"Press Dorvane's \"Create Controls\" in the simulated host and show what it recorded"};
-    Options options;
-    app.add_option("--plugin", options.plugin, "the built plug-in library")->capture_default_str();
-    app.add_option("--scene", options.scene_file, "a scene file (JSON); the built-in scene if left out");
-    app.add_option("--fps", options.fps, "override the frame rate: 24, 29.97, 30000/1001, ...");
-    app.add_option("--frames", options.frames, "override the layer's length, in frames");
-    app.add_option("--in-point", options.in_point, "override the layer's in-point, in frames");
-    app.add_option("--press", options.presses, "press the button this many times")->check(CLI::Range(1, 1000));
-    app.add_flag("--undo", options.undo, "undo the last press and check the project is as before it");
-    app.add_flag("--table", options.table, "print every recorded frame");
-    app.add_option("--json", options.json_file, "write every key to this JSON file");
-    app.add_option("--csv", options.csv_file, "write every key to this CSV file");
-    app.add_option("--plot", options.plot_file, "draw field of view and camera path into this SVG file");
-    CLI::Option* trace = app.add_option("--trace", options.trace_file,
-                                        "print every host call, to standard error or to the file given")
-                             ->expected(0, 1);
     try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::ParseError& e) {
-        app.exit(e);
-        return kBadInput;
-    }
-    options.trace = trace->count() > 0;
-    try {
-        return Run(options);
-    } catch (const std::exception& e) {
+        const CommandLine line = ReadCommandLine(argc, argv, DORVANE_PLUGIN_PATH);
+        if (line.help_shown) return 0;
+        return Run(line.options);
+    } catch (const CommandLineError& e) {
         std::cerr << e.what() << "\n";
+        return kBadInput;
+    } catch (const std::exception& e) {
+        std::cerr << OneLine(e.what()) << "\n";
         return 1;
     }
 }

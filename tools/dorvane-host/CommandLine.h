@@ -1,0 +1,51 @@
+// The demo program's options: read, checked and turned into what the run
+// needs, in one place. Every mistake is one line naming the option, the
+// value and the reason, found before anything is pressed or written.
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "A.h"
+
+namespace dorvane_host {
+
+// A mistake on the command line: "--fps 1e9: 1e9 is above 1000; ...".
+class CommandLineError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// "--OPTION VALUE: REASON", the value quoted when it is empty or holds a
+// space.
+CommandLineError OptionError(const std::string& option, const std::string& value, const std::string& reason);
+
+struct Options {
+    std::string plugin;
+    std::string scene_file;  // empty: the built-in scene
+    std::string fps;         // as given, for messages
+    std::optional<A_Time> frame_duration;
+    std::optional<long long> frames;
+    std::optional<long long> in_point;
+    int presses = 1;
+    bool undo = false;
+    bool table = false;
+    std::string json_file, csv_file, plot_file;  // empty: not asked for
+    bool trace = false;
+    std::string trace_file;  // empty: standard error
+};
+
+struct CommandLine {
+    Options options;
+    bool help_shown = false;  // --help: the options were printed, nothing to run
+};
+
+// Reads the arguments and checks what can be checked without the host:
+// names are not empty, numbers are in range, the plug-in and the scene file
+// can be read, no two outputs share a file. The plug-in defaults to
+// `default_plugin`; a bare file name is taken in the current folder.
+// Throws CommandLineError.
+CommandLine ReadCommandLine(int argc, char** argv, const std::string& default_plugin);
+
+}  // namespace dorvane_host
