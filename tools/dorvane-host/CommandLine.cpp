@@ -9,6 +9,7 @@
 
 #include "PendingFile.h"
 #include "TimingOverrides.h"
+#include "loading/PluginLibrary.h"
 
 namespace dorvane_host {
 
@@ -120,7 +121,8 @@ CommandLine ReadCommandLine(int argc, char** argv, const std::string& default_pl
     // A bare file name is a file in the current folder, as everywhere else
     // on the command line, not a library for the loader to search for.
     if (options.plugin.find('/') == std::string::npos) options.plugin = "./" + options.plugin;
-    RequireReadable(plugin, options.plugin, "a plug-in");
+    // A macOS bundle is a folder: what must be there to read is its code.
+    RequireReadable(plugin, simhost::PluginLibrary::CodePath(options.plugin), "a plug-in");
 
     RequireName(scene);
     if (scene.Present()) RequireReadable(scene, options.scene_file, "a scene file");
