@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ControlTable.h"
 #include "Host.h"
 #include "project/DemoScene.h"
 #include "project/ProjectDump.h"
@@ -19,21 +20,6 @@ constexpr const char* kUndoLabel = "Teskaline: Create Expression Controls";
 // The code of a host call a test makes fail: no host call returns it of
 // its own accord.
 constexpr A_Err kInjected = 7321;
-
-struct ControlSpec {
-    const char* name;
-    const char* match_name;
-};
-
-// The six controls a press produces, in order.
-inline const std::vector<ControlSpec>& Controls() {
-    static const std::vector<ControlSpec> controls = {
-        {"Camera_Fov", "ADBE Slider Control"},    {"Camera_Aspect", "ADBE Slider Control"},
-        {"Camera_Row1", "ADBE Point3D Control"}, {"Camera_Row2", "ADBE Point3D Control"},
-        {"Camera_Row3", "ADBE Point3D Control"}, {"Camera_Row4", "ADBE Point3D Control"},
-    };
-    return controls;
-}
 
 inline std::u16string U16(const std::string& text) { return simhost::Utf16FromAscii(text); }
 

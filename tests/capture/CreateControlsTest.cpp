@@ -21,11 +21,11 @@ double Seconds(const A_Time& time) { return static_cast<double>(time.value) / ti
 void ExpectRecordedCamera(CaptureHost& capture, double aspect_at_seconds) {
     const simhost::Layer& layer = capture.TheLayer();
     ASSERT_EQ(layer.effects.size(), 7u);
-    for (size_t i = 0; i < Controls().size(); ++i) {
+    for (size_t i = 0; i < std::size(kControls); ++i) {
         const EffectInstance& effect = layer.effects[i + 1];
-        SCOPED_TRACE(Controls()[i].name);
-        EXPECT_EQ(effect.key, capture.KeyOf(Controls()[i].match_name));
-        EXPECT_EQ(effect.name, U16(Controls()[i].name));
+        SCOPED_TRACE(kControls[i].name);
+        EXPECT_EQ(effect.key, capture.KeyOf(kControls[i].kind));
+        EXPECT_EQ(effect.name, U16(kControls[i].name));
         EXPECT_EQ(effect.flags & AEGP_EffectFlags_ACTIVE, 0);
     }
     const std::vector<A_Time> times = DemoSampleTimes();
@@ -87,26 +87,26 @@ TEST(CreateControls, SecondPressReusesTheControls) {
 
 TEST(CreateControls, ClaimsOnlyExactKindAndNameFirstInstanceWins) {
     CaptureHost capture;
-    EffectInstance& blur = capture.AddEffect("ADBE Gaussian Blur 2", u"Camera_Fov");
+    EffectInstance& blur = capture.AddEffect("ADBE Gaussian Blur 2", U16(kControls[kFovControl].name));
     blur.params[1].value.one_d = 12.0;
-    capture.AddEffect("ADBE Slider Control", u"camera_fov");            // case differs
-    capture.AddEffect("ADBE Slider Control", u"Camera_Fo");             // a prefix
-    capture.AddEffect("ADBE Point3D Control", u"Camera_Aspect");        // wrong kind
-    capture.AddEffect("ADBE Slider Control", u"Camera_Fo\u0176");       // low byte reads 'v'
-    EffectInstance& first = capture.AddEffect("ADBE Slider Control", u"Camera_Row1");  // wrong kind
+    capture.AddEffect(kSliderMatchName, u"camera_fov");                         // case differs
+    capture.AddEffect(kSliderMatchName, u"Camera_Fo");                          // a prefix
+    capture.AddEffect(kPoint3DMatchName, U16(kControls[kAspectControl].name));  // wrong kind
+    capture.AddEffect(kSliderMatchName, u"Camera_Fo\u0176");                    // low byte reads 'v'
+    EffectInstance& first = capture.AddEffect(kSliderMatchName, U16(kControls[kRow1Control].name));  // wrong kind
     static_cast<void>(first);
-    const int claimed_fov = capture.AddEffect("ADBE Slider Control", u"Camera_Fov").uid;
-    EffectInstance& second_fov = capture.AddEffect("ADBE Slider Control", u"Camera_Fov");
+    const int claimed_fov = capture.AddEffect(kSliderMatchName, U16(kControls[kFovControl].name)).uid;
+    EffectInstance& second_fov = capture.AddEffect(kSliderMatchName, U16(kControls[kFovControl].name));
     second_fov.params[1].value.one_d = 42.0;
     const int second_fov_uid = second_fov.uid;
-    const int claimed_row2 = capture.AddEffect("ADBE Point3D Control", u"Camera_Row2").uid;
+    const int claimed_row2 = capture.AddEffect(kPoint3DMatchName, U16(kControls[kRow2Control].name)).uid;
     const std::vector<EffectInstance> others_before(capture.TheLayer().effects.begin(),
                                                     capture.TheLayer().effects.end());
 
     ASSERT_EQ(capture.host.UserChangedParam(1), PF_Err_NONE);
     EXPECT_TRUE(NothingHeld(capture.host));
 
-    const auto fovs = capture.Find("ADBE Slider Control", "Camera_Fov");
+    const auto fovs = capture.Find(kSliderMatchName, kControls[kFovControl].name);
     ASSERT_EQ(fovs.size(), 2u);
     EXPECT_EQ(fovs[0]->uid, claimed_fov);
     EXPECT_EQ(fovs[0]->params[1].keyframes.size(), 300u);
@@ -114,13 +114,15 @@ TEST(CreateControls, ClaimsOnlyExactKindAndNameFirstInstanceWins) {
     EXPECT_TRUE(fovs[1]->params[1].keyframes.empty());
     EXPECT_EQ(fovs[1]->params[1].value.one_d, 42.0);
     EXPECT_EQ(fovs[1]->flags & AEGP_EffectFlags_ACTIVE, AEGP_EffectFlags_ACTIVE);
-    ASSERT_EQ(capture.Find("ADBE Point3D Control", "Camera_Row2").size(), 1u);
-    EXPECT_EQ(capture.Find("ADBE Point3D Control", "Camera_Row2")[0]->uid, claimed_row2);
+    ASSERT_EQ(capture.Find(kPoint3DMatchName, kControls[kRow2Control].name).size(), 1u);
+    EXPECT_EQ(capture.Find(kPoint3DMatchName, kControls[kRow2Control].name)[0]->uid, claimed_row2);
     // Created: Aspect (the 3D point of that name does not count), Row1, Row3 and Row4.
     const std::vector<EffectInstance>& effects = capture.TheLayer().effects;
     ASSERT_EQ(effects.size(), others_before.size() + 4);
-    const char* created[] = {"Camera_Aspect", "Camera_Row1", "Camera_Row3", "Camera_Row4"};
-    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(effects[others_before.size() + i].name, U16(created[i]));
+    const ControlSlot created[] = {kAspectControl, kRow1Control, kRow3Control, kRow4Control};
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(effects[others_before.size() + i].name, U16(kControls[created[i]].name));
+    }
     // Everything that was not claimed is exactly as it was.
     for (const EffectInstance& old : others_before) {
         if (old.uid == claimed_fov || old.uid == claimed_row2) continue;
@@ -151,7 +153,7 @@ TEST(CreateControls, HostWithoutPoint3DControl) {
     auto& installed = capture.host.project().installed;
     installed.erase(std::remove_if(installed.begin(), installed.end(),
                                    [](const simhost::InstalledEffect& e) {
-                                       return e.match_name == "ADBE Point3D Control";
+                                       return e.match_name == std::string(kPoint3DMatchName);
                                    }),
                     installed.end());
     const std::string before = capture.Dump();
@@ -159,8 +161,8 @@ TEST(CreateControls, HostWithoutPoint3DControl) {
     EXPECT_NE(err, PF_Err_NONE);
     const simhost::Layer& layer = capture.TheLayer();
     ASSERT_EQ(layer.effects.size(), 3u);
-    EXPECT_EQ(layer.effects[1].name, u"Camera_Fov");
-    EXPECT_EQ(layer.effects[2].name, u"Camera_Aspect");
+    EXPECT_EQ(layer.effects[1].name, U16(kControls[kFovControl].name));
+    EXPECT_EQ(layer.effects[2].name, U16(kControls[kAspectControl].name));
     EXPECT_EQ(layer.effects[1].flags & AEGP_EffectFlags_ACTIVE, AEGP_EffectFlags_ACTIVE);  // not switched off
     EXPECT_TRUE(NothingHeld(capture.host));
     EXPECT_EQ(capture.host.Undo(), std::optional<std::string>(kUndoLabel));

@@ -30,8 +30,8 @@ const Scenario kScenarios[] = {
          ShortLayer(capture);
          capture.AddEffect("ADBE Gaussian Blur 2", u"Blur");
          ASSERT_EQ(capture.host.UserChangedParam(1), PF_Err_NONE);
-         capture.AddEffect("ADBE Slider Control", u"Unrelated");
-         capture.AddEffect("ADBE Point3D Control", u"Camera_Row1");  // a duplicate, left alone
+         capture.AddEffect(kSliderMatchName, u"Unrelated");
+         capture.AddEffect(kPoint3DMatchName, U16(kControls[kRow1Control].name));  // a duplicate, left alone
      }},
 };
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ControlTable.h"
 #include "Host.h"
 #include "support/EffectKeys.h"
 #include "support/NothingHeld.h"
@@ -20,8 +21,8 @@ using simhost::Stream;
 
 // Effect kinds by match name: the host's expression controls, and
 // test-only kinds for parameter kinds no expression control has.
-constexpr const char* kSlider = "ADBE Slider Control";
-constexpr const char* kPoint3D = "ADBE Point3D Control";
+constexpr const char* kSlider = kSliderMatchName;
+constexpr const char* kPoint3D = kPoint3DMatchName;
 constexpr const char* kTwoD = "Test TwoD";
 constexpr const char* kColor = "Test Color";
 constexpr const char* kMask = "Test Mask";

@@ -1,6 +1,5 @@
 #include "PressReport.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "ShortestNumber.h"
@@ -38,6 +37,26 @@ std::string RateText(const A_Time& frame_duration) {
     return rate;
 }
 
+// The controls that are keyed, or those set once, as runs of neighbours in
+// the table: "Camera_Fov and Camera_Row1 to Camera_Row4".
+std::string ControlsText(bool keyed) {
+    std::vector<std::string> runs;
+    for (int first = 0; first < kControlCount; ++first) {
+        if (kControls[first].keyed != keyed) continue;
+        int last = first;
+        while (last + 1 < kControlCount && kControls[last + 1].keyed == keyed) ++last;
+        runs.push_back(std::string(kControls[first].name) + (last > first ? std::string(" to ") + kControls[last].name : ""));
+        first = last;
+    }
+    return List(runs);
+}
+
+std::size_t KeyedCount() {
+    std::size_t count = 0;
+    for (const ControlSpec& control : kControls) count += control.keyed ? 1 : 0;
+    return count;
+}
+
 }  // namespace
 
 ControlUids ClaimedControls(const simhost::Project& project, int layer_id) {
@@ -72,26 +91,17 @@ std::vector<std::string> DescribePress(const ControlUids& before, const ControlU
 
     const std::size_t frames = recording.Frames();
     const RecordedControl& fov = recording.Control(kFov);
-    std::string keys = "keyed " + std::to_string(frames) +
-                       " frames into each of Camera_Fov and Camera_Row1 to Camera_Row4 (" +
-                       std::to_string(frames * 5) + " keys";
+    std::string keys = "keyed " + std::to_string(frames) + " frames into each of " + ControlsText(true) + " (" +
+                       std::to_string(frames * KeyedCount()) + " keys";
     if (frames > 0) {
         keys += ", from " + TimeText(fov.keys.front().time) + " to " + TimeText(fov.keys.back().time);
     }
     lines.push_back(keys + ")");
-    lines.push_back("set Camera_Aspect once to " + Shortest(recording.Aspect()) + " (width over height), not keyed");
+    lines.push_back("set " + ControlsText(false) + " once to " + Shortest(recording.Aspect()) + " (width over height), not keyed");
     int enabled = 0;
     for (const RecordedControl& control : recording.controls) enabled += control.enabled ? 1 : 0;
     lines.push_back(enabled == 0 ? "left all six switched off" : std::to_string(enabled) + " of them left switched on");
     return lines;
-}
-
-long long FramesInSpan(const A_Time& duration, const A_Time& frame_duration) {
-    // Both products are whole numbers below 2^64, held exactly, so a span of
-    // whole frames divides exactly.
-    const long double span = std::fabs(static_cast<long double>(duration.value)) * frame_duration.scale;
-    const long double frame = static_cast<long double>(duration.scale) * frame_duration.value;
-    return static_cast<long long>(std::ceil(span / frame));
 }
 
 std::vector<std::string> DescribeScene(const simhost::Scene& scene, bool built_in) {
