@@ -32,7 +32,7 @@ void ExpectRecordedCamera(CaptureHost& capture, double aspect_at_seconds) {
     const EffectInstance& fov = layer.effects[1];
     ASSERT_EQ(fov.params[1].keyframes.size(), times.size());
     for (size_t k = 0; k < times.size(); ++k) {
-        const simhost::CameraView view = capture.host.project().CameraAt(Seconds(times[k]));
+        const simhost::CameraView view = capture.host.state().project().CameraAt(Seconds(times[k]));
         const double expected_fov = 2.0 * std::atan(view.image_plane_height /
                                                     (view.dist_to_image_plane + view.dist_to_image_plane));
         ASSERT_EQ(fov.params[1].keyframes[k].layer_seconds, Seconds(times[k])) << k;
@@ -46,7 +46,7 @@ void ExpectRecordedCamera(CaptureHost& capture, double aspect_at_seconds) {
         }
     }
     const EffectInstance& aspect = layer.effects[2];
-    const simhost::CameraView now = capture.host.project().CameraAt(aspect_at_seconds);
+    const simhost::CameraView now = capture.host.state().project().CameraAt(aspect_at_seconds);
     EXPECT_TRUE(aspect.params[1].keyframes.empty());
     EXPECT_EQ(aspect.params[1].value.one_d,
               static_cast<double>(now.image_plane_width) / now.image_plane_height);
@@ -58,12 +58,12 @@ TEST(CreateControls, FreshLayerGetsSixRecordedControlsAsOneUndoStep) {
     ASSERT_EQ(capture.host.UserChangedParam(1), PF_Err_NONE);
     EXPECT_NE(capture.host.OutData().out_flags & PF_OutFlag_FORCE_RERENDER, 0);
     ExpectRecordedCamera(capture, 0.0);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_GetEffectCameraMatrix"), 301u);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_AddKeyframes"), 5u * 300u);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_EndAddKeyframes"), 5u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_GetEffectCameraMatrix"), 301u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_AddKeyframes"), 5u * 300u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_EndAddKeyframes"), 5u);
     EXPECT_TRUE(NothingHeld(capture.host));
 
-    ASSERT_EQ(capture.host.undo().Steps().size(), 1u);
+    ASSERT_EQ(capture.host.state().undo().Steps().size(), 1u);
     EXPECT_EQ(capture.host.Undo(), std::optional<std::string>(kUndoLabel));
     EXPECT_EQ(capture.Dump(), before);
 }
@@ -72,14 +72,14 @@ TEST(CreateControls, SecondPressReusesTheControls) {
     CaptureHost capture;
     ASSERT_EQ(capture.host.UserChangedParam(1), PF_Err_NONE);
     // The camera changes and time moves on before the second press.
-    capture.host.project().comp.camera->AddKey(5.0, {{200.0, 100.0, -900.0}, {960.0, 540.0, 0.0}, 1200.0});
+    capture.host.state().project().comp.camera->AddKey(5.0, {{200.0, 100.0, -900.0}, {960.0, 540.0, 0.0}, 1200.0});
     capture.host.InData().current_time = 150150;
     capture.host.InData().time_scale = 30000;
     const std::string after_first = capture.Dump();
     ASSERT_EQ(capture.host.UserChangedParam(1), PF_Err_NONE);
     ExpectRecordedCamera(capture, 5.005);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_ApplyEffect"), 0u);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_DeleteKeyframe"), 5u * 300u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_ApplyEffect"), 0u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_DeleteKeyframe"), 5u * 300u);
     EXPECT_TRUE(NothingHeld(capture.host));
     EXPECT_EQ(capture.host.Undo(), std::optional<std::string>(kUndoLabel));
     EXPECT_EQ(capture.Dump(), after_first);
@@ -142,15 +142,15 @@ TEST(CreateControls, OtherParameterChangesTouchNothing) {
     EXPECT_EQ(capture.host.UserChangedParam(0), PF_Err_NONE);
     EXPECT_EQ(capture.host.UserChangedParam(2), PF_Err_NONE);
     EXPECT_NE(capture.host.OutData().out_flags & PF_OutFlag_FORCE_RERENDER, 0);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_StartUndoGroup"), 0u);
-    EXPECT_TRUE(capture.host.undo().Steps().empty());
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_StartUndoGroup"), 0u);
+    EXPECT_TRUE(capture.host.state().undo().Steps().empty());
     EXPECT_EQ(capture.Dump(), before);
     EXPECT_TRUE(NothingHeld(capture.host));
 }
 
 TEST(CreateControls, HostWithoutPoint3DControl) {
     CaptureHost capture;
-    auto& installed = capture.host.project().installed;
+    auto& installed = capture.host.state().project().installed;
     installed.erase(std::remove_if(installed.begin(), installed.end(),
                                    [](const simhost::InstalledEffect& e) {
                                        return e.match_name == std::string(kPoint3DMatchName);
@@ -175,16 +175,16 @@ TEST(CreateControls, MissingGlobalBlockTouchesNothing) {
     PF_Handle block = capture.host.InData().global_data;
     capture.host.InData().global_data = nullptr;
     EXPECT_EQ(capture.host.UserChangedParam(1), PF_Err_INTERNAL_STRUCT_DAMAGED);
-    EXPECT_EQ(capture.host.trace().Size(), 0u);
+    EXPECT_EQ(capture.host.state().trace().Size(), 0u);
     EXPECT_EQ(capture.Dump(), before);
     capture.host.InData().global_data = block;
 }
 
 TEST(CreateControls, ZeroFrameDurationIsRefusedNotLooped) {
     CaptureHost capture;
-    capture.host.project().comp.frame_duration = {0, 30000};
+    capture.host.state().project().comp.frame_duration = {0, 30000};
     const std::string before = capture.Dump();
-    const size_t steps_before = capture.host.undo().Steps().size();
+    const size_t steps_before = capture.host.state().undo().Steps().size();
     EXPECT_EQ(capture.host.UserChangedParam(1), PF_Err_INTERNAL_STRUCT_DAMAGED);
     ExpectNothingRecorded(capture, before, steps_before);
 }
@@ -193,8 +193,8 @@ TEST(CreateControls, ZeroDurationCommitsEmptyBatchesAndStillWritesAspect) {
     CaptureHost capture;
     capture.TheLayer().duration = {0, 30000};
     ASSERT_EQ(capture.host.UserChangedParam(1), PF_Err_NONE);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_GetEffectCameraMatrix"), 1u);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_EndAddKeyframes"), 5u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_GetEffectCameraMatrix"), 1u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_EndAddKeyframes"), 5u);
     EXPECT_DOUBLE_EQ(capture.TheLayer().effects[2].params[1].value.one_d, 1920.0 / 1080.0);
     for (size_t i = 1; i < 7; ++i) EXPECT_TRUE(capture.TheLayer().effects[i].params[1].keyframes.empty());
     EXPECT_TRUE(NothingHeld(capture.host));

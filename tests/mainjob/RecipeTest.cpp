@@ -18,7 +18,7 @@ Vec3 Sub(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z
 
 // The camera the scene built, as the host evaluates it at a time.
 simhost::CameraPose ScenePose(PressedScene& pressed, double seconds) {
-    const simhost::Composition& comp = pressed.host.project().comp;
+    const simhost::Composition& comp = pressed.host.state().project().comp;
     return comp.camera ? comp.camera->PoseAt(seconds) : simhost::Camera::Default(comp.width, comp.height).PoseAt(seconds);
 }
 
@@ -28,7 +28,7 @@ class Recipes : public testing::TestWithParam<const char*> {};
 // composition's height.
 TEST_P(Recipes, ZoomFromTheFieldOfViewIsTheCamerasZoom) {
     PressedScene pressed(TestScene(GetParam()));
-    const double height = pressed.host.project().comp.height;
+    const double height = pressed.host.state().project().comp.height;
     for (const RecordedKey& key : pressed.recording.Control(dorvane_host::kFov).keys) {
         const double zoom = height / (2.0 * std::tan(key.value.x / 2.0));
         const double expected = ScenePose(pressed, key.seconds).zoom;

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "ShortestNumber.h"
-#include "project/CameraPresets.h"
+#include "scenes/CameraPresets.h"
 
 namespace dorvane_host {
 

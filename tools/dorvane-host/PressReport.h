@@ -9,7 +9,7 @@
 #include "Recording.h"
 #include "SampleTimes.h"
 #include "project/Project.h"
-#include "project/Scene.h"
+#include "scenes/Scene.h"
 
 namespace dorvane_host {
 

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <vector>
 
-#include "project/CameraPresets.h"
+#include "scenes/CameraPresets.h"
 
 namespace dorvane_host {
 
