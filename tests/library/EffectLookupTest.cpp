@@ -43,7 +43,7 @@ TEST_F(GetEffectKeyTest, FindsExactMatchNamesOnly) {
 
 TEST_F(GetEffectKeyTest, WalksTheHostsOrderAndStopsAtTheMatch) {
     AEGP_InstalledEffectKey key = 0;
-    ASSERT_EQ(Lookup("ADBE Slider Control", &key), A_Err_NONE);
+    ASSERT_EQ(Lookup(kSlider, &key), A_Err_NONE);
     // Gaussian Blur comes first, the slider second.
     const Ops expected = {"AEGP_GetNumInstalledEffects", "AEGP_GetNextInstalledEffect",
                           "AEGP_GetEffectMatchName",     "AEGP_GetNextInstalledEffect",
@@ -57,16 +57,16 @@ TEST_F(GetEffectKeyTest, WalksTheHostsOrderAndStopsAtTheMatch) {
 
 TEST_F(GetEffectKeyTest, FirstOfTwoEqualMatchNamesWins) {
     auto& installed = host.state().project().installed;
-    installed.insert(installed.begin() + 1, {40, "ADBE Slider Control", "Old Slider", {}});
+    installed.insert(installed.begin() + 1, {40, kSlider, "Old Slider", {}});
     AEGP_InstalledEffectKey key = 0;
-    EXPECT_EQ(Lookup("ADBE Slider Control", &key), A_Err_NONE);
+    EXPECT_EQ(Lookup(kSlider, &key), A_Err_NONE);
     EXPECT_EQ(key, 40);
 }
 
 TEST_F(GetEffectKeyTest, NoInstalledEffectsAsksForNoName) {
     host.state().project().installed.clear();
     AEGP_InstalledEffectKey key = 0;
-    EXPECT_EQ(Lookup("ADBE Slider Control", &key), A_Err_NONE);
+    EXPECT_EQ(Lookup(kSlider, &key), A_Err_NONE);
     EXPECT_EQ(key, 0);
     EXPECT_EQ(HostOps(), (Ops{"AEGP_GetNumInstalledEffects"}));
     EXPECT_TRUE(NothingHeld(host));
@@ -88,7 +88,7 @@ TEST_F(GetEffectKeyTest, AFailedCallEndsTheWalkWithItsErrorAndNoKey) {
         SCOPED_TRACE(c.op);
         host.state().faults().FailOperation(c.op, c.nth, 7);
         AEGP_InstalledEffectKey key = 0;
-        EXPECT_EQ(Lookup("ADBE Slider Control", &key), 7);
+        EXPECT_EQ(Lookup(kSlider, &key), 7);
         EXPECT_EQ(key, 0);
         EXPECT_EQ(HostOps().size(), c.calls_made) << host.state().trace().Describe();
         EXPECT_EQ(HostOps().back(), c.op);
@@ -100,7 +100,7 @@ TEST_F(GetEffectKeyTest, AFailedCallEndsTheWalkWithItsErrorAndNoKey) {
 TEST_F(GetEffectKeyTest, RefusedSuiteThrowsAndReleasesNothingHeld) {
     host.state().faults().RefuseSuite("AEGP Effect Suite", 3);
     AEGP_InstalledEffectKey key = 0;
-    EXPECT_EQ(Lookup("ADBE Slider Control", &key), PF_Err_BAD_CALLBACK_PARAM);
+    EXPECT_EQ(Lookup(kSlider, &key), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(key, 0);
     EXPECT_TRUE(NothingHeld(host));
 }
