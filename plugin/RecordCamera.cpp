@@ -20,11 +20,12 @@ struct DiscardBatch {
 };
 
 // One recording into the six controls: the aspect once, then a keyframe per
-// sample time in each keyed control's batch, in the controls' order. Each step runs only while
-// nothing has failed, and its host codes become the one result. A batch that
-// is not committed is ended without its keyframes, so that a failed
-// recording leaves no batch open in the host and adds nothing partial; then
-// the streams are given back, in the batches' order, on every way out.
+// sample time in each keyed control's batch, in the controls' order. Each
+// step runs only while nothing has failed, and its host codes become the one
+// result. A batch that is not committed is ended without its keyframes, so
+// that a failed recording leaves no batch open in the host and adds nothing
+// partial; then the streams are given back, in the batches' order, on every
+// way out.
 class CameraRecording {
 public:
     CameraRecording(AEGP_SuiteHandler& suites, PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_LayerH layer,
