@@ -45,7 +45,9 @@ std::string ControlsText(bool keyed) {
         if (kControls[first].keyed != keyed) continue;
         int last = first;
         while (last + 1 < kControlCount && kControls[last + 1].keyed == keyed) ++last;
-        runs.push_back(std::string(kControls[first].name) + (last > first ? std::string(" to ") + kControls[last].name : ""));
+        std::string run = kControls[first].name;
+        if (last > first) run += std::string(" to ") + kControls[last].name;
+        runs.push_back(run);
         first = last;
     }
     return List(runs);
@@ -97,7 +99,8 @@ std::vector<std::string> DescribePress(const ControlUids& before, const ControlU
         keys += ", from " + TimeText(fov.keys.front().time) + " to " + TimeText(fov.keys.back().time);
     }
     lines.push_back(keys + ")");
-    lines.push_back("set " + ControlsText(false) + " once to " + Shortest(recording.Aspect()) + " (width over height), not keyed");
+    lines.push_back("set " + ControlsText(false) + " once to " + Shortest(recording.Aspect()) +
+                    " (width over height), not keyed");
     int enabled = 0;
     for (const RecordedControl& control : recording.controls) enabled += control.enabled ? 1 : 0;
     lines.push_back(enabled == 0 ? "left all six switched off" : std::to_string(enabled) + " of them left switched on");
