@@ -7,7 +7,7 @@
 
 #include "EffectAllocations.h"
 #include "Host.h"
-#include "project/DemoScene.h"
+#include "scenes/DemoScene.h"
 
 namespace {
 
@@ -34,10 +34,10 @@ public:
     explicit PressScene(benchmark::State& state) : host_(DORVANE_PLUGIN_PATH), frames_(static_cast<A_long>(state.range(0))) {
         // Only counts: a trace of every call of an hour-long layer would
         // measure the trace, not the press.
-        host_.SetTracing(false);
-        simhost::UseDemoScene(host_.project(), host_.Instance().layer_id);
-        host_.project().comp.frame_duration = {1, kScale};
-        simhost::Layer& layer = *host_.project().FindLayer(host_.Instance().layer_id);
+        host_.state().trace().SetRecording(false);
+        simhost::UseDemoScene(host_.state().project(), host_.state().Instance().layer_id);
+        host_.state().project().comp.frame_duration = {1, kScale};
+        simhost::Layer& layer = *host_.state().project().FindLayer(host_.state().Instance().layer_id);
         layer.in_point = {0, kScale};
         layer.duration = {frames_, kScale};
         if (host_.GlobalSetup() != PF_Err_NONE) state.SkipWithError("global set-up failed");
@@ -54,7 +54,7 @@ public:
         state.counters["frames"] = frames_;
         state.counters["time_per_frame"] = benchmark::Counter(
             frames_, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-        state.counters["calls_per_frame"] = static_cast<double>(host_.trace().Size()) / frames_;
+        state.counters["calls_per_frame"] = static_cast<double>(host_.state().trace().Size()) / frames_;
         state.counters["peak_MB"] = peak;
         state.counters["bytes_per_key"] = (peak - megabytes_before) * 1024.0 * 1024.0 / keys;
     }

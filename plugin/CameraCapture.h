@@ -4,20 +4,9 @@
 
 #include "AE_Effect.h"
 #include "AE_GeneralPlug.h"
+#include "ControlTable.h"
 #include "SampleTimes.h"
 #include "Util/AEGP_SuiteHandler.h"
-
-// The controls, in the order in which they are found, created, cleared,
-// switched off and released.
-enum ControlSlot {
-    kFovControl,
-    kAspectControl,
-    kRow1Control,
-    kRow2Control,
-    kRow3Control,
-    kRow4Control,
-    kControlCount
-};
 
 struct CameraValues {
     A_FpLong fov;     // full vertical angle of view, radians

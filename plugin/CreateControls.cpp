@@ -1,27 +1,22 @@
+#include <cstring>
 #include <initializer_list>
 #include <string>
 
 #include "CameraCapture.h"
+#include "ControlTable.h"
 #include "EffectLibrary.h"
 #include "GlobalData.h"
 #include "MureloParameter.h"
 #include "MureloPlugin.h"
 #include "Util/FirstError.h"
 #include "Util/Held.h"
-#include "shared_array.h"
+#include "Utf16Text.h"
 
 namespace {
 
 constexpr const char* kUndoLabel = "Teskaline: Create Expression Controls";
-constexpr const char* kPoint3DMatchName = "ADBE Point3D Control";
-constexpr const char* kSliderMatchName = "ADBE Slider Control";
 constexpr PF_ParamIndex kButtonParam = 1;
 constexpr PF_ParamIndex kControlValue = 1;
-
-constexpr const char* kControlNames[kControlCount] = {"Camera_Fov",  "Camera_Aspect", "Camera_Row1",
-                                                      "Camera_Row2", "Camera_Row3",   "Camera_Row4"};
-
-bool IsSliderSlot(int slot) { return slot == kFovControl || slot == kAspectControl; }
 
 // The undo group of one press: opened once, closed once on every way out.
 class UndoGroup {
@@ -48,33 +43,6 @@ public:
 
 private:
     const AEGP_UtilitySuite5* utility_ = nullptr;  // set while the group is open
-};
-
-struct InstanceName {
-    std::string text;
-    bool seven_bit = false;
-};
-
-// The name in a host buffer of UTF-16 units, up to its first NUL or its end,
-// whichever comes first, so that a name that lacks its terminator cannot be
-// read past the buffer.
-InstanceName NameFromUnits(const A_UTF16Char* utf16, AEGP_MemSize size) {
-    const size_t units = size / sizeof(A_UTF16Char);
-    shared_array<char> bytes(new char[size + 1]);
-    bool seven_bit = true;
-    size_t length = 0;
-    for (; length < units; ++length) {
-        bytes.get()[length] = static_cast<char>(utf16[length] & 0xFF);
-        if (utf16[length] > 0x7F) seven_bit = false;
-        if (utf16[length] == 0) break;
-    }
-    bytes.get()[length < units ? length : units] = '\0';
-    return {bytes.get(), seven_bit};
-}
-
-struct Keys {
-    AEGP_InstalledEffectKey point = AEGP_InstalledEffectKey_NONE;
-    AEGP_InstalledEffectKey slider = AEGP_InstalledEffectKey_NONE;
 };
 
 // The working state of one press of the button, and its steps. Each step
@@ -108,9 +76,22 @@ public:
     }
 
 private:
+    // The installed effect each control is an instance of, 3D points first.
     void FindKeys() {
-        err_ = GetEffectKey(in_data_, kPoint3DMatchName, &keys_.point);
-        if (err_ == A_Err_NONE) err_ = GetEffectKey(in_data_, kSliderMatchName, &keys_.slider);
+        AEGP_InstalledEffectKey point = AEGP_InstalledEffectKey_NONE;
+        AEGP_InstalledEffectKey slider = AEGP_InstalledEffectKey_NONE;
+        err_ = GetEffectKey(in_data_, kPoint3DMatchName, &point);
+        if (err_ == A_Err_NONE) err_ = GetEffectKey(in_data_, kSliderMatchName, &slider);
+        for (int slot = 0; slot < kControlCount; ++slot) {
+            keys_[slot] = std::strcmp(kControls[slot].kind, kSliderMatchName) == 0 ? slider : point;
+        }
+    }
+
+    bool IsControlKind(AEGP_InstalledEffectKey key) const {
+        for (const AEGP_InstalledEffectKey control_key : keys_) {
+            if (key == control_key) return true;
+        }
+        return false;
     }
 
     // Claims, for each slot, the first effect on the layer of its kind and
@@ -125,9 +106,8 @@ private:
             err_ = effects->AEGP_GetLayerEffectByIndex(plugin_id_, layer_, i, effect.Out());
             AEGP_InstalledEffectKey key = AEGP_InstalledEffectKey_NONE;
             if (err_ == A_Err_NONE) err_ = effects->AEGP_GetInstalledKeyFromLayerEffect(effect.Get(), &key);
-            if (err_ == A_Err_NONE && key != AEGP_InstalledEffectKey_NONE &&
-                (key == keys_.point || key == keys_.slider)) {
-                const InstanceName name = ReadInstanceName(effect.Get());
+            if (err_ == A_Err_NONE && key != AEGP_InstalledEffectKey_NONE && IsControlKind(key)) {
+                const NarrowName name = ReadInstanceName(effect.Get());
                 const int slot = err_ == A_Err_NONE ? ClaimedSlot(key, name) : -1;
                 if (slot >= 0) slots_[slot].Adopt(effect.Take());
             }
@@ -137,13 +117,13 @@ private:
 
     // The name the user sees on an effect instance: the name of the stream
     // group that is the parent of its first parameter.
-    InstanceName ReadInstanceName(AEGP_EffectRefH effect) {
+    NarrowName ReadInstanceName(AEGP_EffectRefH effect) {
         const AEGP_StreamSuite4* streams = suites_.StreamSuite4();
         Held<AEGP_StreamRefH> param(streams->AEGP_DisposeStream);
         Held<AEGP_StreamRefH> group(streams->AEGP_DisposeStream);
         Held<AEGP_MemHandle> text;
         const AEGP_MemorySuite1* memory = nullptr;
-        InstanceName name;
+        NarrowName name;
 
         err_ = streams->AEGP_GetNewEffectStreamByIndex(plugin_id_, effect, kControlValue, param.Out());
         if (err_ == A_Err_NONE) {
@@ -163,7 +143,7 @@ private:
             void* locked = nullptr;
             err_ = memory->AEGP_LockMemHandle(text.Get(), &locked);
             if (err_ == A_Err_NONE && locked != nullptr) {
-                name = NameFromUnits(static_cast<const A_UTF16Char*>(locked), size);
+                name = NarrowFromUnits(static_cast<const A_UTF16Char*>(locked), size);
             }
             // Every lock is given back before the handle is freed.
             if (err_ == A_Err_NONE) err_ = memory->AEGP_UnlockMemHandle(text.Get());
@@ -175,11 +155,10 @@ private:
     }
 
     // The slot an instance of this kind and name claims, or -1.
-    int ClaimedSlot(AEGP_InstalledEffectKey key, const InstanceName& name) const {
+    int ClaimedSlot(AEGP_InstalledEffectKey key, const NarrowName& name) const {
         if (!name.seven_bit) return -1;
         for (int slot = 0; slot < kControlCount; ++slot) {
-            const bool kind_matches = IsSliderSlot(slot) ? key == keys_.slider : key == keys_.point;
-            if (kind_matches && !slots_[slot] && name.text == kControlNames[slot]) return slot;
+            if (key == keys_[slot] && !slots_[slot] && name.text == kControls[slot].name) return slot;
         }
         return -1;
     }
@@ -188,10 +167,9 @@ private:
         const AEGP_EffectSuite3* effects = suites_.EffectSuite3();
         for (int slot = 0; slot < kControlCount && err_ == A_Err_NONE; ++slot) {
             if (slots_[slot]) continue;
-            const AEGP_InstalledEffectKey key = IsSliderSlot(slot) ? keys_.slider : keys_.point;
-            err_ = effects->AEGP_ApplyEffect(plugin_id_, layer_, key, slots_[slot].Out());
+            err_ = effects->AEGP_ApplyEffect(plugin_id_, layer_, keys_[slot], slots_[slot].Out());
             if (err_ == A_Err_NONE) {
-                err_ = SetEffectName(plugin_id_, in_data_, slots_[slot].Get(), kControlNames[slot]);
+                err_ = SetEffectName(plugin_id_, in_data_, slots_[slot].Get(), kControls[slot].name);
             }
         }
     }
@@ -222,7 +200,7 @@ private:
     PF_InData* in_data_;
     const AEGP_PluginID plugin_id_;
     AEGP_LayerH layer_ = nullptr;
-    Keys keys_;
+    AEGP_InstalledEffectKey keys_[kControlCount] = {};
     A_Err err_ = A_Err_NONE;
     // Closed after the slots are given back, on every way out.
     UndoGroup undo_;
@@ -231,10 +209,8 @@ private:
 
 }  // namespace
 
-PF_Err UserChangedParam(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[], PF_LayerDef* output,
-                        const PF_UserChangedParamExtra* extra) {
-    static_cast<void>(params);
-    static_cast<void>(output);
+PF_Err UserChangedParam(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* /*params*/[],
+                        PF_LayerDef* /*output*/, const PF_UserChangedParamExtra* extra) {
     AEGP_SuiteHandler suites(in_data->pica_basicP);
     // Without the global block there is no plug-in id to act under, and
     // nothing in the project may be touched.

@@ -2,26 +2,16 @@
 
 #include <cstring>
 
-#include "MureloParameter.h"
+#include "ParameterStream.h"
 #include "Util/AEGP_SuiteHandler.h"
 #include "Util/Held.h"
+#include "Utf16Text.h"
 #include "shared_array.h"
 
 namespace {
 
 // An effect's parameter 1; 0 is its input layer.
 constexpr PF_ParamIndex kFirstParameter = 1;
-
-// One UTF-16 unit per byte, up to and including the first NUL. Bytes from
-// 0x80 up keep their value, which reads them as Latin-1; the names the
-// effect passes are ASCII.
-void CopyAsUtf16(const std::string& bytes, A_UTF16Char* units) {
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        units[i] = static_cast<A_UTF16Char>(static_cast<unsigned char>(bytes[i]));
-        if (bytes[i] == '\0') return;
-    }
-    units[bytes.size()] = 0;
-}
 
 // The host's buffer read as a string up to its first NUL; a host that fills
 // all of it without one is not read past its end.
@@ -64,12 +54,11 @@ A_Err SetEffectName(AEGP_PluginID plugin_id, PF_InData* in_data, AEGP_EffectRefH
                     const std::string& name) {
     if (in_data == nullptr) return A_Err_PARAMETER;
 
-    AEGP_SuiteHandler suites(in_data->pica_basicP);
-    const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    Held<AEGP_StreamRefH> parameter(streams->AEGP_DisposeStream);
-    Held<AEGP_StreamRefH> parent(streams->AEGP_DisposeStream);
+    ParameterStream parameter(*in_data);
+    AEGP_SuiteHandler& suites = parameter.Suites();
+    Held<AEGP_StreamRefH> parent(parameter.Streams()->AEGP_DisposeStream);
 
-    A_Err err = GetParameterStream(streams, plugin_id, effect, kFirstParameter, parameter);
+    A_Err err = parameter.Open(plugin_id, effect, kFirstParameter);
     if (err == A_Err_NONE) {
         AEGP_StreamRefH obtained = nullptr;
         err = suites.DynamicStreamSuite4()->AEGP_GetNewParentStreamRef(plugin_id, parameter.Get(),

@@ -11,10 +11,8 @@ constexpr const char* kRegistrationName = "Error!";
 
 }  // namespace
 
-PF_Err GlobalSetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
-                   PF_LayerDef* output) {
-    static_cast<void>(params);
-    static_cast<void>(output);
+PF_Err GlobalSetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* /*params*/[],
+                   PF_LayerDef* /*output*/) {
     // Reported before anything can fail, so the host learns them whatever
     // the rest of set-up returns.
     out_data->my_version = dorvane::kEffectVersion;

@@ -1,6 +1,7 @@
 #include "MureloParameter.h"
 
-#include "Util/AEGP_SuiteHandler.h"
+#include "ParameterStream.h"
+#include "Util/Held.h"
 
 namespace {
 
@@ -10,12 +11,11 @@ A_Err SetValue(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effe
                PF_ParamIndex param_index, const Value& value) {
     if (in_data == nullptr) return A_Err_PARAMETER;
 
-    AEGP_SuiteHandler suites(in_data->pica_basicP);
-    const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    Held<AEGP_StreamRefH> stream(streams->AEGP_DisposeStream);
+    ParameterStream stream(*in_data);
+    const AEGP_StreamSuite4* streams = stream.Streams();
     Held<AEGP_StreamValue2> record(streams->AEGP_DisposeStreamValue);
 
-    A_Err err = GetParameterStream(streams, plugin_id, effect, param_index, stream);
+    A_Err err = stream.Open(plugin_id, effect, param_index);
 
     if (err == A_Err_NONE) {
         // The record is read after expressions so that the rest of it is what
@@ -38,12 +38,11 @@ A_Err GetValue(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effe
                PF_ParamIndex param_index, Value* value, bool pre_expression) {
     if (in_data == nullptr || value == nullptr) return A_Err_PARAMETER;
 
-    AEGP_SuiteHandler suites(in_data->pica_basicP);
-    const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    Held<AEGP_StreamRefH> stream(streams->AEGP_DisposeStream);
+    ParameterStream stream(*in_data);
+    const AEGP_StreamSuite4* streams = stream.Streams();
     Held<AEGP_StreamValue2> record(streams->AEGP_DisposeStreamValue);
 
-    A_Err err = GetParameterStream(streams, plugin_id, effect, param_index, stream);
+    A_Err err = stream.Open(plugin_id, effect, param_index);
 
     if (err == A_Err_NONE) {
         err = streams->AEGP_GetNewStreamValue(plugin_id, stream.Get(), AEGP_LTimeMode_LayerTime,
@@ -58,26 +57,16 @@ A_Err GetValue(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effe
 
 }  // namespace
 
-A_Err GetParameterStream(const AEGP_StreamSuite4* streams, AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
-                         PF_ParamIndex param_index, Held<AEGP_StreamRefH>& stream) {
-    AEGP_StreamRefH obtained = nullptr;
-    const A_Err err = streams->AEGP_GetNewEffectStreamByIndex(plugin_id, effect, param_index, &obtained);
-    if (err == A_Err_NONE) stream.Adopt(obtained);
-    return err;
-}
-
 A_Err DeleteAllKeyframes(PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
                          PF_ParamIndex param_index) {
     if (in_data == nullptr) return A_Err_PARAMETER;
 
-    AEGP_SuiteHandler suites(in_data->pica_basicP);
-    const AEGP_StreamSuite4* streams = suites.StreamSuite4();
-    Held<AEGP_StreamRefH> stream(streams->AEGP_DisposeStream);
+    ParameterStream stream(*in_data);
 
-    A_Err err = GetParameterStream(streams, plugin_id, effect, param_index, stream);
+    A_Err err = stream.Open(plugin_id, effect, param_index);
 
     if (err == A_Err_NONE) {
-        const AEGP_KeyframeSuite4* keyframes = suites.KeyframeSuite4();
+        const AEGP_KeyframeSuite4* keyframes = stream.Suites().KeyframeSuite4();
         A_long count = 0;
         err = keyframes->AEGP_GetStreamNumKFs(stream.Get(), &count);
         // Deleting from the end keeps the indexes still to be deleted valid.

@@ -5,12 +5,6 @@
 
 #include "AE_Effect.h"
 #include "AE_GeneralPlug.h"
-#include "Util/Held.h"
-
-// Takes the stream of the effect's parameter at param_index into `stream`,
-// which holds it only once the host has given it.
-A_Err GetParameterStream(const AEGP_StreamSuite4* streams, AEGP_PluginID plugin_id, AEGP_EffectRefH effect,
-                         PF_ParamIndex param_index, Held<AEGP_StreamRefH>& stream);
 
 // Removes every keyframe of the effect's parameter stream at param_index,
 // from the last to the first.

@@ -11,10 +11,8 @@ constexpr A_long kParamCount = 2;
 
 }  // namespace
 
-PF_Err ParamsSetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
-                   PF_LayerDef* output) {
-    static_cast<void>(params);
-    static_cast<void>(output);
+PF_Err ParamsSetup(PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* /*params*/[],
+                   PF_LayerDef* /*output*/) {
     PF_ParamDef def;
     std::memset(&def, 0, sizeof(def));
     def.param_type = PF_Param_BUTTON;

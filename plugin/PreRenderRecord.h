@@ -9,7 +9,11 @@
 // handle, long after the command that made it has released its suites, so
 // the record carries the host's own handle routines for its disposal.
 struct PreRenderRecord {
-    A_u_char input_checked_out;  // zero once the input layer is checked out
+    // Set to zero once the input is checked out, and read by nobody: the
+    // render pass needs only a handle it can lock. It stays because the
+    // record's layout, and with it the size of the handle the host
+    // allocates, is the effect's published one.
+    A_u_char input_checked_out;
     void (*unlock_handle)(PF_Handle handle);
     void (*dispose_handle)(PF_Handle handle);
 };

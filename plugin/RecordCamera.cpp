@@ -1,6 +1,8 @@
 #include <initializer_list>
 
 #include "CameraCapture.h"
+#include "CameraQuery.h"
+#include "ControlTable.h"
 #include "MureloParameter.h"
 #include "Util/FirstError.h"
 #include "Util/Held.h"
@@ -10,18 +12,6 @@ namespace {
 constexpr PF_ParamIndex kControlValue = 1;
 // Every time of the recording is a composition time.
 constexpr AEGP_LTimeMode kCompTime = AEGP_LTimeMode_CompTime;
-constexpr int kAnimatedCount = 5;
-// The animated controls, in the order their batches are opened, filled and
-// committed.
-constexpr ControlSlot kAnimated[kAnimatedCount] = {kFovControl, kRow1Control, kRow2Control,
-                                                   kRow3Control, kRow4Control};
-
-struct CameraSample {
-    A_Matrix4 matrix;
-    A_FpLong dist_to_image_plane;
-    A_short width;
-    A_short height;
-};
 
 // Ends a keyframe batch without adding its keyframes.
 struct DiscardBatch {
@@ -30,11 +20,12 @@ struct DiscardBatch {
 };
 
 // One recording into the six controls: the aspect once, then a keyframe per
-// sample time in each animated control's batch. Each step runs only while
-// nothing has failed, and its host codes become the one result. A batch that
-// is not committed is ended without its keyframes, so that a failed
-// recording leaves no batch open in the host and adds nothing partial; then
-// the streams are given back, in the batches' order, on every way out.
+// sample time in each keyed control's batch, in the controls' order. Each
+// step runs only while nothing has failed, and its host codes become the one
+// result. A batch that is not committed is ended without its keyframes, so
+// that a failed recording leaves no batch open in the host and adds nothing
+// partial; then the streams are given back, in the batches' order, on every
+// way out.
 class CameraRecording {
 public:
     CameraRecording(AEGP_SuiteHandler& suites, PF_InData* in_data, AEGP_PluginID plugin_id, AEGP_LayerH layer,
@@ -61,11 +52,6 @@ public:
     }
 
 private:
-    A_Err QueryCamera(const A_Time& comp_time, CameraSample& sample) const {
-        return pf_->AEGP_GetEffectCameraMatrix(in_data_->effect_ref, &comp_time, &sample.matrix,
-                                               &sample.dist_to_image_plane, &sample.width, &sample.height);
-    }
-
     CameraValues ValuesOf(const CameraSample& sample) const {
         return GetCameraValues(sample.width, sample.height, sample.dist_to_image_plane, sample.matrix,
                                in_data_->utils->ansi.atan);
@@ -73,11 +59,8 @@ private:
 
     // The aspect, once, at the effect's current time.
     void WriteAspect() {
-        A_Time now{};
         CameraSample sample{};
-        err_ = pf_->AEGP_ConvertEffectToCompTime(in_data_->effect_ref, in_data_->current_time,
-                                                 in_data_->time_scale, &now);
-        if (err_ == A_Err_NONE) err_ = QueryCamera(now, sample);
+        err_ = QueryCameraNow(pf_, *in_data_, sample);
         if (err_ == A_Err_NONE) {
             const A_Time layer_now{in_data_->current_time, in_data_->time_scale};
             err_ = SetOneD(in_data_, plugin_id_, controls_[kAspectControl], layer_now, kControlValue,
@@ -88,15 +71,16 @@ private:
     void OpenBatches() {
         stream_suite_ = suites_.StreamSuite4();
         keys_ = suites_.KeyframeSuite4();
-        for (int i = 0; i < kAnimatedCount; ++i) {
-            streams_[i].Bind(stream_suite_->AEGP_DisposeStream);
-            batches_[i].Bind(DiscardBatch{keys_});
+        for (int slot = 0; slot < kControlCount; ++slot) {
+            streams_[slot].Bind(stream_suite_->AEGP_DisposeStream);
+            batches_[slot].Bind(DiscardBatch{keys_});
         }
-        for (int i = 0; i < kAnimatedCount && err_ == A_Err_NONE; ++i) {
-            err_ = stream_suite_->AEGP_GetNewEffectStreamByIndex(plugin_id_, controls_[kAnimated[i]],
-                                                                 kControlValue, streams_[i].Out());
+        for (int slot = 0; slot < kControlCount && err_ == A_Err_NONE; ++slot) {
+            if (!kControls[slot].keyed) continue;
+            err_ = stream_suite_->AEGP_GetNewEffectStreamByIndex(plugin_id_, controls_[slot], kControlValue,
+                                                                 streams_[slot].Out());
             if (err_ == A_Err_NONE) {
-                err_ = keys_->AEGP_StartAddKeyframes(streams_[i].Get(), batches_[i].Out());
+                err_ = keys_->AEGP_StartAddKeyframes(streams_[slot].Get(), batches_[slot].Out());
             }
         }
     }
@@ -121,38 +105,40 @@ private:
         CameraSample sample{};
         for (std::uint32_t k = 0; k < walk_.Count() && err_ == A_Err_NONE; ++k) {
             const A_Time time = walk_.At(k);
-            err_ = QueryCamera(time, sample);
+            err_ = QueryCamera(pf_, *in_data_, time, sample);
             if (err_ != A_Err_NONE) break;
             const CameraValues values = ValuesOf(sample);
-            for (int i = 0; i < kAnimatedCount && err_ == A_Err_NONE; ++i) AddSample(i, time, values);
+            for (int slot = 0; slot < kControlCount && err_ == A_Err_NONE; ++slot) {
+                if (kControls[slot].keyed) AddSample(slot, time, values);
+            }
         }
     }
 
-    // Adds one keyframe at `time` to animated control i's batch, shaped by a
+    // Adds one keyframe at `time` to keyed control `slot`'s batch, shaped by a
     // value record read from its stream, carrying the camera's value for
     // that control.
-    void AddSample(int i, const A_Time& time, const CameraValues& values) {
+    void AddSample(int slot, const A_Time& time, const CameraValues& values) {
         A_long key_index = -1;
-        err_ = keys_->AEGP_AddKeyframes(batches_[i].Get(), kCompTime, &time, &key_index);
+        err_ = keys_->AEGP_AddKeyframes(batches_[slot].Get(), kCompTime, &time, &key_index);
         Held<AEGP_StreamValue2> record(stream_suite_->AEGP_DisposeStreamValue);
         if (err_ == A_Err_NONE) {
-            err_ = stream_suite_->AEGP_GetNewStreamValue(plugin_id_, streams_[i].Get(), kCompTime, &time,
+            err_ = stream_suite_->AEGP_GetNewStreamValue(plugin_id_, streams_[slot].Get(), kCompTime, &time,
                                                          false, record.Out());
         }
         if (err_ == A_Err_NONE) {
-            if (kAnimated[i] == kFovControl) {
+            if (slot == kFovControl) {
                 record.Out()->val.one_d = values.fov;
             } else {
-                record.Out()->val.three_d = values.rows[kAnimated[i] - kRow1Control];
+                record.Out()->val.three_d = values.rows[slot - kRow1Control];
             }
-            err_ = keys_->AEGP_SetAddKeyframe(batches_[i].Get(), key_index, record.Out());
+            err_ = keys_->AEGP_SetAddKeyframe(batches_[slot].Get(), key_index, record.Out());
         }
         record.Release(err_);
     }
 
     void CommitBatches() {
-        for (int i = 0; i < kAnimatedCount && err_ == A_Err_NONE; ++i) {
-            err_ = keys_->AEGP_EndAddKeyframes(true, batches_[i].Take());
+        for (int slot = 0; slot < kControlCount && err_ == A_Err_NONE; ++slot) {
+            if (kControls[slot].keyed) err_ = keys_->AEGP_EndAddKeyframes(true, batches_[slot].Take());
         }
     }
 
@@ -173,8 +159,9 @@ private:
     const AEGP_PFInterfaceSuite1* pf_ = nullptr;
     const AEGP_StreamSuite4* stream_suite_ = nullptr;
     const AEGP_KeyframeSuite4* keys_ = nullptr;
-    Held<AEGP_StreamRefH> streams_[kAnimatedCount];
-    Held<AEGP_AddKeyframesInfoH, DiscardBatch> batches_[kAnimatedCount];
+    // A stream and a batch for each keyed control, by slot.
+    Held<AEGP_StreamRefH> streams_[kControlCount];
+    Held<AEGP_AddKeyframesInfoH, DiscardBatch> batches_[kControlCount];
     SampleWalk walk_;
 };
 

@@ -44,11 +44,6 @@ bool FitsTicks(std::int64_t ticks) {
 
 bool FarOutOfRange(std::int64_t whole) { return whole > kFarOutOfRange || whole < -kFarOutOfRange; }
 
-std::uint64_t Magnitude(A_long value) {
-    const std::int64_t wide = value;
-    return static_cast<std::uint64_t>(wide < 0 ? -wide : wide);
-}
-
 }  // namespace
 
 A_Err SampleWalk::Start(const A_Time& in_point, const A_Time& duration, const A_Time& frame_duration) {
@@ -60,13 +55,7 @@ A_Err SampleWalk::Start(const A_Time& in_point, const A_Time& duration, const A_
         return kSenselessSpanErr;
     }
 
-    // The span is |duration| long whichever way it runs, so it holds
-    // ceil(|duration| / frame_duration) samples. Both products stay below
-    // 2^63: a 31-bit magnitude times a 32-bit scale.
-    const std::uint64_t span = Magnitude(duration.value) * frame_duration.scale;
-    const std::uint64_t frame =
-        std::uint64_t{duration.scale} * static_cast<std::uint64_t>(frame_duration.value);
-    const std::uint64_t count = span / frame + (span % frame != 0 ? 1 : 0);
+    const std::uint64_t count = SpanFrameCount(duration, frame_duration);
     if (count > kMaxSampleCount) return kTooManySamplesErr;
     if (count == 0) return A_Err_NONE;
 

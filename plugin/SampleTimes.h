@@ -25,6 +25,19 @@ constexpr std::uint32_t kMaxSampleCount = 16777216;
 // code of a span that makes no sense at all, so the two can be told apart.
 constexpr A_Err kTooManySamplesErr = PF_Err_OUT_OF_MEMORY;
 
+// How many frames a span of |duration| holds, ceil(|duration| /
+// frame_duration), whichever way it runs. Both scales are positive and the
+// frame duration is; both products stay below 2^63, a 31-bit magnitude times
+// a 32-bit scale, so the count is exact. Inline, so that the demo reports
+// the very count the walk takes without linking the effect.
+inline std::uint64_t SpanFrameCount(const A_Time& duration, const A_Time& frame_duration) {
+    const std::int64_t value = duration.value;
+    const std::uint64_t span = static_cast<std::uint64_t>(value < 0 ? -value : value) * frame_duration.scale;
+    const std::uint64_t frame =
+        std::uint64_t{duration.scale} * static_cast<std::uint64_t>(frame_duration.value);
+    return span / frame + (span % frame != 0 ? 1 : 0);
+}
+
 // The frames of the span [in_point, in_point + duration) (from in_point +
 // duration up to in_point when the duration is negative), ascending, each
 // lo + k frames truncated toward zero in the largest of the three scales.

@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "CameraQuery.h"
 #include "MureloPlugin.h"
 #include "PreRenderRecord.h"
 #include "Util/AEGP_SuiteHandler.h"
@@ -25,27 +26,9 @@ bool HasRenderRecords(const PF_InData* in_data, const PF_SmartRenderExtra* extra
            in_data->utils != nullptr && in_data->utils->copy != nullptr;
 }
 
-// Asks for the camera at the frame being rendered; only the query's error
-// matters.
-PF_Err QueryCamera(AEGP_SuiteHandler& suites, const PF_InData* in_data) {
-    const AEGP_PFInterfaceSuite1* pf_interface = suites.PFInterfaceSuite1();
-    A_Time comp_time = {0, 1};
-    const PF_Err err = pf_interface->AEGP_ConvertEffectToCompTime(
-        in_data->effect_ref, in_data->current_time, in_data->time_scale, &comp_time);
-    if (err != PF_Err_NONE) return err;
-    A_Matrix4 camera_matrix;
-    A_FpLong dist_to_image_plane = 0;
-    A_short image_plane_width = 0;
-    A_short image_plane_height = 0;
-    return pf_interface->AEGP_GetEffectCameraMatrix(in_data->effect_ref, &comp_time, &camera_matrix,
-                                                    &dist_to_image_plane, &image_plane_width,
-                                                    &image_plane_height);
-}
-
 }  // namespace
 
-PF_Err SmartPreRender(PF_InData* in_data, PF_OutData* out_data, PF_PreRenderExtra* extra) {
-    static_cast<void>(out_data);
+PF_Err SmartPreRender(PF_InData* in_data, PF_OutData* /*out_data*/, PF_PreRenderExtra* extra) {
     if (!HasPreRenderRecords(extra)) return kDamagedHostRecordErr;
     PF_RenderRequest request = extra->input->output_request;
 
@@ -78,8 +61,7 @@ PF_Err SmartPreRender(PF_InData* in_data, PF_OutData* out_data, PF_PreRenderExtr
     return PF_Err_NONE;
 }
 
-PF_Err SmartRender(PF_InData* in_data, PF_OutData* out_data, PF_SmartRenderExtra* extra) {
-    static_cast<void>(out_data);
+PF_Err SmartRender(PF_InData* in_data, PF_OutData* /*out_data*/, PF_SmartRenderExtra* extra) {
     if (!HasRenderRecords(in_data, extra)) return kDamagedHostRecordErr;
 
     AEGP_SuiteHandler suites(in_data->pica_basicP);
@@ -98,6 +80,11 @@ PF_Err SmartRender(PF_InData* in_data, PF_OutData* out_data, PF_SmartRenderExtra
     if (err == PF_Err_NONE) {
         err = in_data->utils->copy(in_data->effect_ref, input_world, output_world, nullptr, nullptr);
     }
-    if (err == PF_Err_NONE) err = QueryCamera(suites, in_data);
+    if (err == PF_Err_NONE) {
+        // Asks for the camera at the frame being rendered; only the query's
+        // error matters.
+        CameraSample ignored;
+        err = QueryCameraNow(suites.PFInterfaceSuite1(), *in_data, ignored);
+    }
     return err;
 }

@@ -14,12 +14,22 @@ public:
 
     ~shared_array() { release(); }
 
-    // Holders are never shared by copy or handed over; the count stays 1
-    // for every holder the effect makes.
-    shared_array(const shared_array&) = delete;
-    shared_array& operator=(const shared_array&) = delete;
-    shared_array(shared_array&&) = delete;
-    shared_array& operator=(shared_array&&) = delete;
+    // The count lives apart from the array so that copies share both: each
+    // copy is one more holder, and the last to let go frees them. The effect
+    // keeps each of its arrays in one holder; the count is what makes a copy
+    // safe where one is wanted.
+    shared_array(const shared_array& other) : array_(other.array_), count_(other.count_) {
+        if (count_ != nullptr) ++*count_;
+    }
+    shared_array& operator=(const shared_array& other) {
+        if (this != &other) {
+            if (other.count_ != nullptr) ++*other.count_;
+            release();
+            array_ = other.array_;
+            count_ = other.count_;
+        }
+        return *this;
+    }
 
     T* get() const { return array_; }
 

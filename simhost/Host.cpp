@@ -111,7 +111,7 @@ void Host::CallEffectRoutine(const std::string& name, const std::function<void()
 
 void Host::PrintTraceTo(std::ostream* out) {
     trace_out_ = out;
-    if (out != nullptr) SetTracing(true);
+    if (out != nullptr) context_.trace().SetRecording(true);
 }
 
 void Host::PrintTrace() {
@@ -123,7 +123,7 @@ void Host::PrepareCommand(PF_Cmd cmd, SmartRenderSession* render_pass) {
     out_ = out_template_;
     // At set-down the effect owns the global block again, to free it.
     if (cmd == PF_Cmd_GLOBAL_SETDOWN && in_.global_data != nullptr) {
-        context_.ledger().Hand(Resource::Handle, in_.global_data, IdOf(in_.global_data).value_or(RefId()),
+        context_.ledger().Hand(Resource::Handle, in_.global_data, context_.tokens().IdOf(in_.global_data).value_or(RefId()),
                                "global block");
     }
 }

@@ -1,7 +1,8 @@
 // The simulated host: loads the effect, builds each command's records the
 // way the host does, serves its callbacks and suites, and keeps account of
-// everything it hands out. This is the face tests and tools use; the
-// services work with the narrower ServiceContext.
+// everything it hands out. Tests and tools drive it through this face and
+// inspect what it holds through state(); the services work with that state
+// alone.
 #pragma once
 
 #include <functional>
@@ -61,51 +62,24 @@ public:
     // The output record as the effect left it after the last command.
     const PF_OutData& OutData() const { return out_; }
 
-    Ledger& ledger() { return context_.ledger(); }
-    Faults& faults() { return context_.faults(); }
-    // The calls of the last command, with its mark and result.
-    const Trace& trace() const { return context_.trace(); }
-    void SetTracing(bool on) { context_.trace().SetRecording(on); }
+    // The host's state, the one way to inspect it: the project and where the
+    // effect sits in it, the references, handles and worlds handed out, the
+    // trace, the ledger, the faults armed, the undo history. It is the very
+    // context the services serve from.
+    ServiceContext& state() { return context_; }
+    const ServiceContext& state() const { return context_; }
     // Prints every command from now on to `out` as it ends, in the trace's
     // printed form; null stops printing. The trace records while it prints.
     void PrintTraceTo(std::ostream* out);
-    // Told the name of every host call as it is made, for progress reports.
-    void ObserveCalls(std::function<void(std::string_view op)> observer) { context_.ObserveCalls(std::move(observer)); }
-    // The name the trace and the ledger give a reference or handle the
-    // host handed out; nothing for any other pointer.
-    std::optional<RefId> IdOf(const void* reference) const { return context_.tokens().IdOf(reference); }
-
-    SuiteDirectory& suites() { return context_.suites(); }
-    // PF handles; the AEGP memory suite's handles are memory().
-    HandleStore& handles() { return context_.handles(); }
-    HandleStore& memory() { return context_.memory(); }
-    // The pixel worlds lent out for the render under way.
-    WorldRegistry& worlds() { return context_.worlds(); }
-    // The effect and stream references handed to the effect.
-    References& references() { return context_.references(); }
-
-    // The project the effect works on, and where the effect sits in it.
-    Project& project() { return context_.project(); }
-    const Project& project() const { return context_.project(); }
-    EffectLocation& Instance() { return context_.Instance(); }
-    UndoHistory& undo() { return context_.undo(); }
-    KeyframeBatches& batches() { return context_.batches(); }
     // Undoes the latest undo step, as the user's Undo command does; its
     // label, or nothing when there is none.
     std::optional<std::string> Undo() { return context_.undo().Undo(context_.project()); }
-    // The host's reference for a layer: stable for the host's life, never
-    // disposed of by the effect.
-    AEGP_LayerH LayerHandle(int layer_id) { return context_.LayerHandle(layer_id); }
-    AEGP_CompH CompHandle() const { return context_.CompHandle(); }
 
     PF_Handle GlobalData() const { return in_.global_data; }
-    const std::vector<std::string>& Registrations() const { return context_.Registrations(); }
     const PropertyList& Properties() const { return properties_; }
     // What the host warned about: the list's version and flags against what
     // global set-up reported.
     const std::vector<std::string>& Warnings() const { return warnings_; }
-    AEGP_PluginID LastPluginId() const { return context_.LastPluginId(); }
-    const std::vector<AddedParam>& Params() const { return context_.Params(); }
     PF_ProgPtr EffectRef() const { return in_.effect_ref; }
 
 private:

@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "ControlTable.h"
 #include "Host.h"
-#include "project/DemoScene.h"
+#include "scenes/DemoScene.h"
 #include "project/ProjectDump.h"
 #include "support/EffectKeys.h"
 #include "support/NothingHeld.h"
@@ -20,39 +21,24 @@ constexpr const char* kUndoLabel = "Teskaline: Create Expression Controls";
 // its own accord.
 constexpr A_Err kInjected = 7321;
 
-struct ControlSpec {
-    const char* name;
-    const char* match_name;
-};
-
-// The six controls a press produces, in order.
-inline const std::vector<ControlSpec>& Controls() {
-    static const std::vector<ControlSpec> controls = {
-        {"Camera_Fov", "ADBE Slider Control"},    {"Camera_Aspect", "ADBE Slider Control"},
-        {"Camera_Row1", "ADBE Point3D Control"}, {"Camera_Row2", "ADBE Point3D Control"},
-        {"Camera_Row3", "ADBE Point3D Control"}, {"Camera_Row4", "ADBE Point3D Control"},
-    };
-    return controls;
-}
-
 inline std::u16string U16(const std::string& text) { return simhost::Utf16FromAscii(text); }
 
 class CaptureHost {
 public:
     CaptureHost() : host(DORVANE_PLUGIN_PATH) {
-        simhost::UseDemoScene(host.project(), host.Instance().layer_id);
+        simhost::UseDemoScene(host.state().project(), host.state().Instance().layer_id);
         EXPECT_EQ(host.GlobalSetup(), PF_Err_NONE);
         EXPECT_EQ(host.ParamsSetup(), PF_Err_NONE);
     }
 
-    simhost::Layer& TheLayer() { return *host.project().FindLayer(host.Instance().layer_id); }
+    simhost::Layer& TheLayer() { return *host.state().project().FindLayer(host.state().Instance().layer_id); }
 
-    AEGP_InstalledEffectKey KeyOf(const std::string& match_name) { return ::KeyOf(host.project(), match_name); }
+    AEGP_InstalledEffectKey KeyOf(const std::string& match_name) { return ::KeyOf(host.state().project(), match_name); }
 
     // Adds an effect of this kind under this name to the end of the layer.
     simhost::EffectInstance& AddEffect(const std::string& match_name, const std::u16string& name) {
-        const int uid = host.project().ApplyEffect(host.Instance().layer_id, KeyOf(match_name));
-        simhost::EffectInstance* effect = host.project().FindEffect(host.Instance().layer_id, uid);
+        const int uid = host.state().project().ApplyEffect(host.state().Instance().layer_id, KeyOf(match_name));
+        simhost::EffectInstance* effect = host.state().project().FindEffect(host.state().Instance().layer_id, uid);
         effect->name = name;
         return *effect;
     }
@@ -66,7 +52,7 @@ public:
         return found;
     }
 
-    std::string Dump() { return DumpProject(host.project()); }
+    std::string Dump() { return DumpProject(host.state().project()); }
 
     simhost::Host host;
 };
@@ -76,12 +62,12 @@ public:
 // project as it was before the press.
 inline void ExpectNothingRecorded(CaptureHost& capture, const std::string& before, size_t steps_before) {
     EXPECT_TRUE(NothingHeld(capture.host));
-    EXPECT_EQ(capture.host.trace().Count("AEGP_AddKeyframes"), 0u);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_EndAddKeyframes"), 5u);  // each batch ended, none added
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_AddKeyframes"), 0u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_EndAddKeyframes"), 5u);  // each batch ended, none added
     for (size_t i = 1; i < capture.TheLayer().effects.size(); ++i) {
         EXPECT_TRUE(capture.TheLayer().effects[i].params[1].keyframes.empty());
     }
-    ASSERT_EQ(capture.host.undo().Steps().size(), steps_before + 1);
+    ASSERT_EQ(capture.host.state().undo().Steps().size(), steps_before + 1);
     EXPECT_EQ(capture.host.Undo(), std::optional<std::string>(kUndoLabel));
     EXPECT_EQ(capture.Dump(), before);
 }

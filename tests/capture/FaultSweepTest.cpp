@@ -30,8 +30,8 @@ const Scenario kScenarios[] = {
          ShortLayer(capture);
          capture.AddEffect("ADBE Gaussian Blur 2", u"Blur");
          ASSERT_EQ(capture.host.UserChangedParam(1), PF_Err_NONE);
-         capture.AddEffect("ADBE Slider Control", u"Unrelated");
-         capture.AddEffect("ADBE Point3D Control", u"Camera_Row1");  // a duplicate, left alone
+         capture.AddEffect(kSliderMatchName, u"Unrelated");
+         capture.AddEffect(kPoint3DMatchName, U16(kControls[kRow1Control].name));  // a duplicate, left alone
      }},
 };
 
@@ -39,7 +39,7 @@ const Scenario kScenarios[] = {
 // it leaves the project as it was.
 void ExpectRecovered(CaptureHost& capture, const std::string& before, size_t steps_before) {
     EXPECT_TRUE(NothingHeld(capture.host));
-    const size_t steps = capture.host.undo().Steps().size();
+    const size_t steps = capture.host.state().undo().Steps().size();
     EXPECT_LE(steps, steps_before + 1);
     if (steps > steps_before) capture.host.Undo();
     EXPECT_TRUE(capture.Dump() == before) << "the project differs after undo";
@@ -54,7 +54,7 @@ TEST(FaultSweep, EveryHostCallFailingInTurn) {
             CaptureHost baseline;
             scenario.setup(baseline);
             ASSERT_EQ(baseline.host.UserChangedParam(1), PF_Err_NONE);
-            calls = baseline.host.trace().Calls();
+            calls = baseline.host.state().trace().Calls();
         }
         for (size_t i = 0; i < calls.size(); ++i) {
             if (!calls[i].failable) continue;
@@ -65,8 +65,8 @@ TEST(FaultSweep, EveryHostCallFailingInTurn) {
             CaptureHost capture;
             scenario.setup(capture);
             const std::string before = capture.Dump();
-            const size_t steps_before = capture.host.undo().Steps().size();
-            capture.host.faults().FailCall(static_cast<int>(i + 1), kInjected);
+            const size_t steps_before = capture.host.state().undo().Steps().size();
+            capture.host.state().faults().FailCall(static_cast<int>(i + 1), kInjected);
             const PF_Err err = capture.host.UserChangedParam(1);
             if (calls[i].op == "AcquireSuite") {
                 EXPECT_EQ(err, PF_Err_BAD_CALLBACK_PARAM);
@@ -92,7 +92,7 @@ TEST(FaultSweep, EverySuiteRefusedInTurn) {
             CaptureHost baseline;
             scenario.setup(baseline);
             ASSERT_EQ(baseline.host.UserChangedParam(1), PF_Err_NONE);
-            for (const simhost::HostCall& call : baseline.host.trace().Calls()) {
+            for (const simhost::HostCall& call : baseline.host.state().trace().Calls()) {
                 if (call.op == "AcquireSuite") {
                     suites.insert({call.args.at(0).AsText(), static_cast<int>(call.args.at(1).AsInteger())});
                 }
@@ -105,8 +105,8 @@ TEST(FaultSweep, EverySuiteRefusedInTurn) {
             CaptureHost capture;
             scenario.setup(capture);
             const std::string before = capture.Dump();
-            const size_t steps_before = capture.host.undo().Steps().size();
-            capture.host.faults().RefuseSuite(name, version);
+            const size_t steps_before = capture.host.state().undo().Steps().size();
+            capture.host.state().faults().RefuseSuite(name, version);
             EXPECT_EQ(capture.host.UserChangedParam(1), PF_Err_BAD_CALLBACK_PARAM);
             ExpectRecovered(capture, before, steps_before);
         }

@@ -16,17 +16,17 @@ void SetSpan(CaptureHost& capture, const A_Time& in_point, const A_Time& duratio
              const A_Time& frame_duration) {
     capture.TheLayer().in_point = in_point;
     capture.TheLayer().duration = duration;
-    capture.host.project().comp.frame_duration = frame_duration;
+    capture.host.state().project().comp.frame_duration = frame_duration;
 }
 
 TEST(LongSpan, LayerOf68YearsIsRefusedAtOnce) {
     CaptureHost capture;
     SetSpan(capture, {0, 1}, {2147483647, 1}, {1, 1000});
     const std::string before = capture.Dump();
-    const size_t steps_before = capture.host.undo().Steps().size();
+    const size_t steps_before = capture.host.state().undo().Steps().size();
     EXPECT_EQ(capture.host.UserChangedParam(1), kTooManySamples);
     // The aspect's query only: the recording made none.
-    EXPECT_EQ(capture.host.trace().Count("AEGP_GetEffectCameraMatrix"), 1u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_GetEffectCameraMatrix"), 1u);
     ExpectNothingRecorded(capture, before, steps_before);
 }
 
@@ -37,19 +37,19 @@ TEST(LongSpan, LimitIsRecordedAndOneSampleMoreIsRefused) {
     // the 84 million keyframes of a full recording.
     SetSpan(capture, {0, 1000}, {kMaxSamples, 1000}, {1, 1000});
     std::string before = capture.Dump();
-    size_t steps_before = capture.host.undo().Steps().size();
-    capture.host.faults().FailOperation("AEGP_GetEffectCameraMatrix", 2, kInjected);
+    size_t steps_before = capture.host.state().undo().Steps().size();
+    capture.host.state().faults().FailOperation("AEGP_GetEffectCameraMatrix", 2, kInjected);
     EXPECT_EQ(capture.host.UserChangedParam(1), kInjected);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_GetEffectCameraMatrix"), 2u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_GetEffectCameraMatrix"), 2u);
     ExpectNothingRecorded(capture, before, steps_before);
 
     // One sample more is refused before any query of the recording.
-    capture.host.faults().Clear();
+    capture.host.state().faults().Clear();
     SetSpan(capture, {0, 1000}, {kMaxSamples + 1, 1000}, {1, 1000});
     before = capture.Dump();
-    steps_before = capture.host.undo().Steps().size();
+    steps_before = capture.host.state().undo().Steps().size();
     EXPECT_EQ(capture.host.UserChangedParam(1), kTooManySamples);
-    EXPECT_EQ(capture.host.trace().Count("AEGP_GetEffectCameraMatrix"), 1u);
+    EXPECT_EQ(capture.host.state().trace().Count("AEGP_GetEffectCameraMatrix"), 1u);
     ExpectNothingRecorded(capture, before, steps_before);
 }
 

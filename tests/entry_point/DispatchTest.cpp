@@ -18,7 +18,7 @@ TEST(Dispatch, UnlistedSelectorsTouchNothing) {
         SCOPED_TRACE(cmd);
         EXPECT_EQ(host.Send(cmd), PF_Err_NONE);
         EXPECT_EQ(std::memcmp(&host.OutData(), &host.OutTemplate(), sizeof(PF_OutData)), 0);
-        EXPECT_EQ(host.trace().Size(), 0u);
+        EXPECT_EQ(host.state().trace().Size(), 0u);
     }
     EXPECT_TRUE(NothingHeld(host));
 }
@@ -32,9 +32,9 @@ TEST(Dispatch, AboutShowsNameVersionAndCopyright) {
     EXPECT_EQ(text.substr(0, head.size()), head);
     EXPECT_EQ(text.substr(head.size()), "Copyright 2026 the Dorvane developers.");
     EXPECT_EQ(host.OutData().out_flags, 0);
-    ASSERT_EQ(host.trace().Size(), 1u);
-    EXPECT_EQ(host.trace().Calls()[0].op, "sprintf");
-    EXPECT_EQ(host.trace().Calls()[0].args,
+    ASSERT_EQ(host.state().trace().Size(), 1u);
+    EXPECT_EQ(host.state().trace().Calls()[0].op, "sprintf");
+    EXPECT_EQ(host.state().trace().Calls()[0].args,
               std::vector<simhost::TraceArg>{simhost::TraceArg::Text("%s, v%d.%d.%d\r%s")});
 }
 
@@ -43,7 +43,7 @@ TEST(Dispatch, CommandsWithoutHandlersAcquireNoSuite) {
     host.InData().pica_basicP = nullptr;
     EXPECT_EQ(host.About(), PF_Err_NONE);
     EXPECT_EQ(host.ParamsSetup(), PF_Err_NONE);
-    EXPECT_EQ(host.trace().Count("AcquireSuite"), 0u);
+    EXPECT_EQ(host.state().trace().Count("AcquireSuite"), 0u);
 }
 
 TEST(Dispatch, MissingBasicSuiteIsRefusal) {
@@ -53,7 +53,7 @@ TEST(Dispatch, MissingBasicSuiteIsRefusal) {
         Host host(DORVANE_PLUGIN_PATH);
         host.InData().pica_basicP = nullptr;
         EXPECT_EQ(host.Send(cmd), PF_Err_BAD_CALLBACK_PARAM);
-        EXPECT_EQ(host.trace().Size(), 0u);
+        EXPECT_EQ(host.state().trace().Size(), 0u);
     }
 }
 

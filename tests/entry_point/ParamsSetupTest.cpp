@@ -10,8 +10,8 @@ using simhost::Host;
 TEST(ParamsSetup, AddsTheButton) {
     Host host(DORVANE_PLUGIN_PATH);
     ASSERT_EQ(host.ParamsSetup(), PF_Err_NONE);
-    ASSERT_EQ(host.Params().size(), 1u);
-    const simhost::AddedParam& button = host.Params()[0];
+    ASSERT_EQ(host.state().Params().size(), 1u);
+    const simhost::AddedParam& button = host.state().Params()[0];
     EXPECT_EQ(button.index, -1);
     EXPECT_EQ(button.def.param_type, PF_Param_BUTTON);
     EXPECT_EQ(button.name, "");
@@ -24,17 +24,17 @@ TEST(ParamsSetup, AddsTheButton) {
     EXPECT_EQ(button.def.ui_height, 0);
     EXPECT_EQ(host.OutData().num_params, 2);
     const std::vector<std::string> expected = {"strcpy", "add_param"};
-    EXPECT_EQ(host.trace().Ops(), expected);
+    EXPECT_EQ(host.state().trace().Ops(), expected);
     EXPECT_TRUE(NothingHeld(host));
 }
 
 TEST(ParamsSetup, RefusedParameterLeavesTheCountAlone) {
     Host host(DORVANE_PLUGIN_PATH);
     host.OutTemplate().num_params = 77;
-    host.faults().FailOperation("add_param", 1, PF_Err_OUT_OF_MEMORY);
+    host.state().faults().FailOperation("add_param", 1, PF_Err_OUT_OF_MEMORY);
     EXPECT_EQ(host.ParamsSetup(), PF_Err_OUT_OF_MEMORY);
     EXPECT_EQ(host.OutData().num_params, 77);
-    EXPECT_TRUE(host.Params().empty());
+    EXPECT_TRUE(host.state().Params().empty());
 }
 
 }  // namespace

@@ -43,12 +43,12 @@ TEST_F(GetEffectKeyTest, FindsExactMatchNamesOnly) {
 
 TEST_F(GetEffectKeyTest, WalksTheHostsOrderAndStopsAtTheMatch) {
     AEGP_InstalledEffectKey key = 0;
-    ASSERT_EQ(Lookup("ADBE Slider Control", &key), A_Err_NONE);
+    ASSERT_EQ(Lookup(kSlider, &key), A_Err_NONE);
     // Gaussian Blur comes first, the slider second.
     const Ops expected = {"AEGP_GetNumInstalledEffects", "AEGP_GetNextInstalledEffect",
                           "AEGP_GetEffectMatchName",     "AEGP_GetNextInstalledEffect",
                           "AEGP_GetEffectMatchName"};
-    EXPECT_EQ(HostOps(), expected) << host.trace().Describe();
+    EXPECT_EQ(HostOps(), expected) << host.state().trace().Describe();
     const auto walked = ArgsOf("AEGP_GetNextInstalledEffect");
     ASSERT_EQ(walked.size(), 2u);
     EXPECT_EQ(walked[0].at(0), simhost::TraceArg::Integer(0));
@@ -56,17 +56,17 @@ TEST_F(GetEffectKeyTest, WalksTheHostsOrderAndStopsAtTheMatch) {
 }
 
 TEST_F(GetEffectKeyTest, FirstOfTwoEqualMatchNamesWins) {
-    auto& installed = host.project().installed;
-    installed.insert(installed.begin() + 1, {40, "ADBE Slider Control", "Old Slider", {}});
+    auto& installed = host.state().project().installed;
+    installed.insert(installed.begin() + 1, {40, kSlider, "Old Slider", {}});
     AEGP_InstalledEffectKey key = 0;
-    EXPECT_EQ(Lookup("ADBE Slider Control", &key), A_Err_NONE);
+    EXPECT_EQ(Lookup(kSlider, &key), A_Err_NONE);
     EXPECT_EQ(key, 40);
 }
 
 TEST_F(GetEffectKeyTest, NoInstalledEffectsAsksForNoName) {
-    host.project().installed.clear();
+    host.state().project().installed.clear();
     AEGP_InstalledEffectKey key = 0;
-    EXPECT_EQ(Lookup("ADBE Slider Control", &key), A_Err_NONE);
+    EXPECT_EQ(Lookup(kSlider, &key), A_Err_NONE);
     EXPECT_EQ(key, 0);
     EXPECT_EQ(HostOps(), (Ops{"AEGP_GetNumInstalledEffects"}));
     EXPECT_TRUE(NothingHeld(host));
@@ -86,21 +86,21 @@ TEST_F(GetEffectKeyTest, AFailedCallEndsTheWalkWithItsErrorAndNoKey) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.op);
-        host.faults().FailOperation(c.op, c.nth, 7);
+        host.state().faults().FailOperation(c.op, c.nth, 7);
         AEGP_InstalledEffectKey key = 0;
-        EXPECT_EQ(Lookup("ADBE Slider Control", &key), 7);
+        EXPECT_EQ(Lookup(kSlider, &key), 7);
         EXPECT_EQ(key, 0);
-        EXPECT_EQ(HostOps().size(), c.calls_made) << host.trace().Describe();
+        EXPECT_EQ(HostOps().size(), c.calls_made) << host.state().trace().Describe();
         EXPECT_EQ(HostOps().back(), c.op);
         EXPECT_TRUE(NothingHeld(host));
-        host.faults().Clear();
+        host.state().faults().Clear();
     }
 }
 
 TEST_F(GetEffectKeyTest, RefusedSuiteThrowsAndReleasesNothingHeld) {
-    host.faults().RefuseSuite("AEGP Effect Suite", 3);
+    host.state().faults().RefuseSuite("AEGP Effect Suite", 3);
     AEGP_InstalledEffectKey key = 0;
-    EXPECT_EQ(Lookup("ADBE Slider Control", &key), PF_Err_BAD_CALLBACK_PARAM);
+    EXPECT_EQ(Lookup(kSlider, &key), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(key, 0);
     EXPECT_TRUE(NothingHeld(host));
 }
@@ -121,7 +121,7 @@ TEST_F(SetEffectNameTest, RenamesTheInstanceThroughItsGroupAndDisposesBothStream
     EXPECT_EQ(Effect(slider).name, u"Camera_Fov");
     const Ops expected = {"AEGP_GetNewEffectStreamByIndex", "AEGP_GetNewParentStreamRef",
                           "AEGP_SetStreamName", "AEGP_DisposeStream", "AEGP_DisposeStream"};
-    EXPECT_EQ(HostOps(), expected) << host.trace().Describe();
+    EXPECT_EQ(HostOps(), expected) << host.state().trace().Describe();
     EXPECT_EQ(ArgsOf("AEGP_GetNewEffectStreamByIndex").front().at(2), simhost::TraceArg::Integer(1));
     // The parameter stream goes first, the renamed group last.
     const simhost::TraceArg group = ArgsOf("AEGP_SetStreamName").front().at(0);
@@ -180,18 +180,18 @@ TEST_F(SetEffectNameTest, FailuresKeepTheFirstErrorAndStillDisposeWhatWasTaken) 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const int slider = Apply(kSlider);
-        for (const Failure& f : c.failures) host.faults().FailOperation(f.op, f.nth, f.code);
+        for (const Failure& f : c.failures) host.state().faults().FailOperation(f.op, f.nth, f.code);
         EXPECT_EQ(Rename(slider, "Camera_Aspect"), c.result);
         EXPECT_EQ(Effect(slider).name == u"Camera_Aspect", c.renamed);
         EXPECT_EQ(ArgsOf("AEGP_DisposeStream").size(), c.disposals);
         EXPECT_TRUE(NothingHeld(host));
-        host.faults().Clear();
+        host.state().faults().Clear();
     }
 }
 
 TEST_F(SetEffectNameTest, RefusedDynamicStreamSuiteStillDisposesTheParameterStream) {
     const int slider = Apply(kSlider);
-    host.faults().RefuseSuite("AEGP Dynamic Stream Suite", 5);
+    host.state().faults().RefuseSuite("AEGP Dynamic Stream Suite", 5);
     EXPECT_EQ(Rename(slider, "Camera_Fov"), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(Effect(slider).name, u"Slider Control");
     EXPECT_EQ(ArgsOf("AEGP_DisposeStream").size(), 1u);

@@ -82,7 +82,7 @@ TYPED_TEST(ValueAccessTest, SetterWritesTheValueUnchangedAndGetterReadsItBack) {
     EXPECT_TRUE(this->Param(uid, 1).keyframes.empty());  // a setter adds no keyframe
     const Ops written = {"AEGP_GetNewEffectStreamByIndex", "AEGP_GetNewStreamValue",
                          "AEGP_SetStreamValue", "AEGP_DisposeStreamValue", "AEGP_DisposeStream"};
-    EXPECT_EQ(this->HostOps(), written) << this->host.trace().Describe();
+    EXPECT_EQ(this->HostOps(), written) << this->host.state().trace().Describe();
     // Layer time, at the time given, after expressions.
     const std::vector<simhost::TraceArg> asked = this->ArgsOf("AEGP_GetNewStreamValue").front();
     ASSERT_EQ(asked.size(), 5u);
@@ -101,7 +101,7 @@ TYPED_TEST(ValueAccessTest, SetterWritesTheValueUnchangedAndGetterReadsItBack) {
     EXPECT_TRUE(SameBytes(read, sample));
     const Ops read_ops = {"AEGP_GetNewEffectStreamByIndex", "AEGP_GetNewStreamValue",
                           "AEGP_DisposeStreamValue", "AEGP_DisposeStream"};
-    EXPECT_EQ(this->HostOps(), read_ops) << this->host.trace().Describe();
+    EXPECT_EQ(this->HostOps(), read_ops) << this->host.state().trace().Describe();
     EXPECT_TRUE(NothingHeld(this->host));
 }
 
@@ -148,7 +148,7 @@ TEST_F(OneDAccessTest, GetterReadsKeyframedValuesAtTheGivenLayerTime) {
 }
 
 TEST_F(OneDAccessTest, GetterLeavesItsOutputAloneWhenTheReadFails) {
-    host.faults().FailOperation("AEGP_GetNewStreamValue", 1, 9);
+    host.state().faults().FailOperation("AEGP_GetNewStreamValue", 1, 9);
     A_FpLong value = -1.0;
     EXPECT_EQ(Get(&value, true), 9);
     EXPECT_EQ(value, -1.0);
@@ -159,7 +159,7 @@ TEST_F(OneDAccessTest, GetterLeavesItsOutputAloneWhenTheReadFails) {
 
 TEST_F(OneDAccessTest, GetterWithoutAnOutputIsRefusedBeforeAnyHostCall) {
     EXPECT_EQ(Get(nullptr, false), A_Err_PARAMETER);
-    EXPECT_TRUE(host.trace().Calls().empty());
+    EXPECT_TRUE(host.state().trace().Calls().empty());
     EXPECT_TRUE(NothingHeld(host));
 }
 
@@ -193,12 +193,12 @@ TEST_F(OneDAccessTest, SetterKeepsTheFirstErrorAndStillDisposesWhatItTook) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Param(slider, 1).value.one_d = 0.0;
-        for (const Failure& f : c.failures) host.faults().FailOperation(f.op, 1, f.code);
+        for (const Failure& f : c.failures) host.state().faults().FailOperation(f.op, 1, f.code);
         EXPECT_EQ(Set(42.5, c.index), c.result);
         EXPECT_EQ(Param(slider, 1).value.one_d, c.written ? 42.5 : 0.0);
-        EXPECT_EQ(HostOps(), c.ops) << host.trace().Describe();
+        EXPECT_EQ(HostOps(), c.ops) << host.state().trace().Describe();
         EXPECT_TRUE(NothingHeld(host));
-        host.faults().Clear();
+        host.state().faults().Clear();
     }
 }
 
@@ -257,19 +257,19 @@ TEST_F(DeleteAllKeyframesTest, AFailureStopsTheDeletionsAndTheStreamIsStillDispo
         SCOPED_TRACE(c.what);
         Param(slider, 1).keyframes.clear();
         AddKeys(3);
-        host.faults().FailOperation(c.op, c.nth, 11);
+        host.state().faults().FailOperation(c.op, c.nth, 11);
         EXPECT_EQ(Delete(), 11);
         EXPECT_EQ(DeletedIndexes(), c.deleted);
         EXPECT_EQ(Param(slider, 1).keyframes.size(), c.keys_left);
         EXPECT_EQ(HostOps().back(), "AEGP_DisposeStream");
         EXPECT_TRUE(NothingHeld(host));
-        host.faults().Clear();
+        host.state().faults().Clear();
     }
 }
 
 TEST_F(DeleteAllKeyframesTest, RefusedKeyframeSuiteStillDisposesTheStream) {
     AddKeys(2);
-    host.faults().RefuseSuite("AEGP Keyframe Suite", 4);
+    host.state().faults().RefuseSuite("AEGP Keyframe Suite", 4);
     EXPECT_EQ(Delete(), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_EQ(Param(slider, 1).keyframes.size(), 2u);
     EXPECT_EQ(HostOps().back(), "AEGP_DisposeStream");

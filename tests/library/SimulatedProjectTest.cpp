@@ -28,7 +28,7 @@ protected:
 TEST_F(SimulatedProjectTest, AppliedEffectsGoLastAndAreNumberedPerLayer) {
     A_Err err = InCommand([&](PF_InData* in_data) {
         auto* effects = Acquire<AEGP_EffectSuite3>(in_data, kAEGPEffectSuite, 3);
-        const AEGP_LayerH layer = host.LayerHandle(layer_id);
+        const AEGP_LayerH layer = host.state().LayerHandle(layer_id);
         AEGP_EffectRefH first = nullptr;
         AEGP_EffectRefH second = nullptr;
         const AEGP_InstalledEffectKey slider = KeyOf(kSlider);
@@ -47,7 +47,7 @@ TEST_F(SimulatedProjectTest, AppliedEffectsGoLastAndAreNumberedPerLayer) {
         return e;
     });
     EXPECT_EQ(err, A_Err_NONE);
-    const auto& effects = host.project().FindLayer(layer_id)->effects;
+    const auto& effects = host.state().project().FindLayer(layer_id)->effects;
     ASSERT_EQ(effects.size(), 3u);
     EXPECT_EQ(effects[0].name, u"Dorvane");
     EXPECT_EQ(effects[1].name, u"Slider Control");
@@ -113,8 +113,8 @@ TEST_F(SimulatedProjectTest, SecondDisposalIsAViolationAndAnError) {
         return e;
     });
     EXPECT_EQ(second, A_Err_PARAMETER);
-    EXPECT_TRUE(host.ledger().Empty()) << host.ledger().Report();
-    EXPECT_EQ(host.ledger().Violations().size(), 2u) << host.ledger().Report();
+    EXPECT_TRUE(host.state().ledger().Empty()) << host.state().ledger().Report();
+    EXPECT_EQ(host.state().ledger().Violations().size(), 2u) << host.state().ledger().Report();
 }
 
 TEST_F(SimulatedProjectTest, StaticValueOfAKeyframedStreamIsRefused) {

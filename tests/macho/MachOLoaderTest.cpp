@@ -238,11 +238,11 @@ TEST(MachOBundle, AnExceptionThrownInItsCodeIsCaught) {
     simhost::Host host(DORVANE_PLUGIN_PATH);
     ASSERT_EQ(host.GlobalSetup(), PF_Err_NONE);
     ASSERT_EQ(host.ParamsSetup(), PF_Err_NONE);
-    host.faults().RefuseAcquisition(2);
+    host.state().faults().RefuseAcquisition(2);
     EXPECT_EQ(host.UserChangedParam(1), PF_Err_BAD_CALLBACK_PARAM);
     EXPECT_TRUE(NothingHeld(host));
     // And the bundle goes on working afterwards.
-    host.faults().Clear();
+    host.state().faults().Clear();
     EXPECT_EQ(host.UserChangedParam(1), PF_Err_NONE);
 }
 

@@ -14,7 +14,7 @@
 #include "PressedScene.h"
 #include "ShortestNumber.h"
 #include "TimingOverrides.h"
-#include "project/DemoScene.h"
+#include "scenes/DemoScene.h"
 #include "project/LayerTime.h"
 
 namespace {
@@ -89,7 +89,7 @@ void ExpectJsonEqualsProject(PressedScene& pressed) {
     EXPECT_EQ(doc.at("format"), "dorvane-camera");
     EXPECT_EQ(doc.at("version"), 1);
     EXPECT_EQ(doc.at("scene"), pressed.scene.name);
-    const simhost::Composition& comp = pressed.host.project().comp;
+    const simhost::Composition& comp = pressed.host.state().project().comp;
     EXPECT_EQ(doc.at("composition").at("width"), comp.width);
     EXPECT_EQ(doc.at("composition").at("height"), comp.height);
     EXPECT_EQ(doc.at("composition").at("frame_duration").at("value"), comp.frame_duration.value);
@@ -163,7 +163,7 @@ void ExpectCsvEqualsProject(PressedScene& pressed) {
         keys[f[0]].push_back({std::stoll(f[2]), std::stoull(f[3]), Parsed(f[4]), components});
     }
     EXPECT_EQ(lines_without_a_time, 1) << "Camera_Aspect's one value, without a time";
-    const simhost::Composition& comp = pressed.host.project().comp;
+    const simhost::Composition& comp = pressed.host.state().project().comp;
     EXPECT_EQ(notes["composition"], std::to_string(comp.width) + "x" + std::to_string(comp.height));
     EXPECT_EQ(notes["frame_duration"],
               std::to_string(comp.frame_duration.value) + "/" + std::to_string(comp.frame_duration.scale));

@@ -8,7 +8,7 @@
 #include "Plot.h"
 #include "PressedScene.h"
 #include "TimingOverrides.h"
-#include "project/DemoScene.h"
+#include "scenes/DemoScene.h"
 
 namespace {
 

@@ -13,15 +13,15 @@
 #include "Recording.h"
 #include "SceneFile.h"
 #include "TimingOverrides.h"
-#include "project/DemoScene.h"
-#include "project/Scene.h"
+#include "scenes/DemoScene.h"
+#include "scenes/Scene.h"
 
 // The example scenes shipped with the demo.
 inline std::string ExamplePath(const std::string& file) { return std::string(DORVANE_EXAMPLES_DIR) + "/" + file; }
 
 inline simhost::Scene ExampleScene(const std::string& file) {
     simhost::Host host(DORVANE_PLUGIN_PATH);
-    return dorvane_host::ReadSceneFile(ExamplePath(file), host.project());
+    return dorvane_host::ReadSceneFile(ExamplePath(file), host.state().project());
 }
 
 // The built-in scene ("demo"), the same on a layer whose own time starts
@@ -49,12 +49,12 @@ inline auto EveryTestScene() {
 class PressedScene {
 public:
     explicit PressedScene(const simhost::Scene& pressed_scene) : host(DORVANE_PLUGIN_PATH), scene(pressed_scene) {
-        host.SetTracing(false);
+        host.state().trace().SetRecording(false);
         EXPECT_EQ(host.GlobalSetup(), PF_Err_NONE);
         EXPECT_EQ(host.ParamsSetup(), PF_Err_NONE);
-        simhost::BuildScene(host.project(), host.Instance().layer_id, scene);
+        simhost::BuildScene(host.state().project(), host.state().Instance().layer_id, scene);
         EXPECT_EQ(host.UserChangedParam(1), PF_Err_NONE);
-        recording = dorvane_host::ReadRecording(host.project(), host.Instance().layer_id, scene.name);
+        recording = dorvane_host::ReadRecording(host.state().project(), host.state().Instance().layer_id, scene.name);
         // The tests walk the recorded keys: a press that keyed nothing
         // would pass them all unseen.
         EXPECT_EQ(static_cast<long long>(recording.Frames()),
@@ -65,13 +65,13 @@ public:
     // The value stream of the control the press claimed.
     const simhost::Stream& ControlStream(dorvane_host::ControlIndex index) {
         const int uid =
-            dorvane_host::ClaimedControl(host.project(), host.Instance().layer_id, dorvane_host::kControls[index]);
-        const simhost::EffectInstance* effect = host.project().FindEffect(host.Instance().layer_id, uid);
+            dorvane_host::ClaimedControl(host.state().project(), host.state().Instance().layer_id, dorvane_host::kControls[index]);
+        const simhost::EffectInstance* effect = host.state().project().FindEffect(host.state().Instance().layer_id, uid);
         if (effect == nullptr) throw std::runtime_error(std::string("no control ") + dorvane_host::kControls[index].name);
         return effect->params.at(1);
     }
 
-    const simhost::Layer& TheLayer() { return *host.project().FindLayer(host.Instance().layer_id); }
+    const simhost::Layer& TheLayer() { return *host.state().project().FindLayer(host.state().Instance().layer_id); }
 
     simhost::Host host;
     simhost::Scene scene;

@@ -62,7 +62,7 @@ std::vector<Recipe> ReadmeRecipes() {
 
 // The camera the scene built, as the host evaluates it at a time.
 simhost::CameraPose ScenePose(PressedScene& pressed, double seconds) {
-    const simhost::Composition& comp = pressed.host.project().comp;
+    const simhost::Composition& comp = pressed.host.state().project().comp;
     return comp.camera ? comp.camera->PoseAt(seconds) : simhost::Camera::Default(comp.width, comp.height).PoseAt(seconds);
 }
 
@@ -80,7 +80,7 @@ struct Expected {
 
 Expected ExpectedOf(const std::string& introduction, PressedScene& pressed, double seconds) {
     const simhost::CameraPose pose = ScenePose(pressed, seconds);
-    const double height = pressed.host.project().comp.height;
+    const double height = pressed.host.state().project().comp.height;
     const auto point = [](const Vec3& v) { return nlohmann::json::array({v.x, v.y, v.z}); };
     if (introduction.rfind("Field of view in degrees", 0) == 0) {
         return {dorvane_host::Degrees(2.0 * std::atan(height / (2.0 * pose.zoom))), 1e-9};

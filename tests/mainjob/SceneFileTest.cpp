@@ -8,7 +8,7 @@
 #include "PressedScene.h"
 #include "SceneFile.h"
 #include "TimingOverrides.h"
-#include "project/DemoScene.h"
+#include "scenes/DemoScene.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ using dorvane_host::SceneError;
 
 simhost::Scene Parse(const std::string& text) {
     simhost::Host host(DORVANE_PLUGIN_PATH);
-    return dorvane_host::ParseScene(text, "fallback", host.project());
+    return dorvane_host::ParseScene(text, "fallback", host.state().project());
 }
 
 // A valid scene with one part replaced, so that each broken case shows
@@ -199,13 +199,13 @@ TEST(SceneFile, MessagesStartWithTheFile) {
     std::ofstream(path) << SceneWith(kComposition, kLayer, "\"spin\"");
     simhost::Host host(DORVANE_PLUGIN_PATH);
     try {
-        dorvane_host::ReadSceneFile(path, host.project());
+        dorvane_host::ReadSceneFile(path, host.state().project());
         FAIL() << "accepted";
     } catch (const SceneError& e) {
         EXPECT_EQ(std::string(e.what()).rfind(path + ": /camera: expected ", 0), 0u) << e.what();
     }
     std::remove(path.c_str());
-    EXPECT_THROW(dorvane_host::ReadSceneFile(path, host.project()), SceneError);
+    EXPECT_THROW(dorvane_host::ReadSceneFile(path, host.state().project()), SceneError);
 }
 
 TEST(TimingOverrides, ReadFrameRatesAsPeopleWriteThem) {

@@ -135,7 +135,7 @@ TEST(PropertyCheck, WarnsWhenGlobalSetupReportsOtherFlags) {
 TEST(PropertyCheck, FailedGlobalSetupIsNotComparedWithTheList) {
     Host host(DORVANE_PLUGIN_PATH);
     host.OutTemplate().out_flags = PF_OutFlag_FORCE_RERENDER;
-    host.faults().FailOperation("host_new_handle", 1, 1);
+    host.state().faults().FailOperation("host_new_handle", 1, 1);
     EXPECT_NE(host.GlobalSetup(), PF_Err_NONE);
     EXPECT_TRUE(host.Warnings().empty());
 }

@@ -7,7 +7,7 @@
 
 #include "Host.h"
 #include "render/PixelWorld.h"
-#include "render/SmartRenderSession.h"
+#include "SmartRenderSession.h"
 #include "support/NothingHeld.h"
 
 namespace {
@@ -114,11 +114,11 @@ TEST_F(SmartRender, PreRenderChecksOutTheInputAndReportsItsRectangles) {
     EXPECT_EQ(out.solid, 1);
     ASSERT_NE(out.pre_render_data, nullptr);
     EXPECT_NE(out.delete_pre_render_data_func, nullptr);
-    EXPECT_EQ(host.handles().Bytes(static_cast<PF_Handle>(out.pre_render_data)).at(0), 0u);
+    EXPECT_EQ(host.state().handles().Bytes(static_cast<PF_Handle>(out.pre_render_data)).at(0), 0u);
 
     session.ReleasePreRenderData();
     const std::vector<std::string> deletion = {"host_unlock_handle", "host_dispose_handle"};
-    EXPECT_EQ(host.trace().Ops(), deletion) << host.trace().Describe();
+    EXPECT_EQ(host.state().trace().Ops(), deletion) << host.state().trace().Describe();
     EXPECT_TRUE(NothingHeld(host));
 }
 
@@ -139,8 +139,8 @@ TEST_F(SmartRender, RenderCopiesThenAsksForTheCameraAtTheFrame) {
         "AcquireSuite", "host_lock_handle", "checkout_layer_pixels", "checkout_output", "copy",
         "AcquireSuite", "AEGP_ConvertEffectToCompTime", "AEGP_GetEffectCameraMatrix",
         "host_unlock_handle", "ReleaseSuite", "ReleaseSuite"};
-    EXPECT_EQ(host.trace().Ops(), expected) << host.trace().Describe();
-    const std::vector<simhost::HostCall>& calls = host.trace().Calls();
+    EXPECT_EQ(host.state().trace().Ops(), expected) << host.state().trace().Describe();
+    const std::vector<simhost::HostCall>& calls = host.state().trace().Calls();
     // A whole-world copy names no rectangles; the camera is asked at the frame.
     ASSERT_EQ(calls[4].args.size(), 5u);
     EXPECT_TRUE(calls[4].args[3].IsNull());
@@ -166,14 +166,14 @@ TEST(SmartRenderFailure, FailedPreRenderLeavesNothingBehind) {
         SCOPED_TRACE(c.op);
         Bench b;
         b.session.PreRenderOutputTemplate().result_rect = {1, 2, 3, 4};
-        b.host.faults().FailOperation(c.op, 1, c.code);
+        b.host.state().faults().FailOperation(c.op, 1, c.code);
         EXPECT_EQ(b.session.RenderFrame(), c.result);
         const PF_PreRenderOutput& out = b.session.PreRenderOutput();
         EXPECT_EQ(out.pre_render_data, nullptr);
         EXPECT_TRUE(SameRect(out.result_rect, {1, 2, 3, 4}));
         EXPECT_TRUE(SameRect(out.max_result_rect, {0, 0, 0, 0}));
-        EXPECT_EQ(b.host.trace().Count("checkout_layer"), c.checked_out ? 1u : 0u);
-        EXPECT_EQ(b.host.trace().Count("checkout_layer_pixels"), 0u);
+        EXPECT_EQ(b.host.state().trace().Count("checkout_layer"), c.checked_out ? 1u : 0u);
+        EXPECT_EQ(b.host.state().trace().Count("checkout_layer_pixels"), 0u);
         EXPECT_FALSE(b.Copied());
         EXPECT_TRUE(NothingHeld(b.host));
     }
@@ -188,7 +188,7 @@ TEST(SmartRenderFailure, FailedRenderReturnsTheFirstErrorAndReleasesAll) {
         const char* last_op;  // the last host call of the render itself
     };
     auto fail = [](const char* op, A_Err code) {
-        return [op, code](Bench& b) { b.host.faults().FailOperation(op, 1, code); };
+        return [op, code](Bench& b) { b.host.state().faults().FailOperation(op, 1, code); };
     };
     const Case cases[] = {
         {"no pre-render data", [](Bench& b) { b.session.RenderInput().pre_render_data = nullptr; },
@@ -208,7 +208,7 @@ TEST(SmartRenderFailure, FailedRenderReturnsTheFirstErrorAndReleasesAll) {
         {"camera failed", fail("AEGP_GetEffectCameraMatrix", kHostError), kHostError, true,
          "AEGP_GetEffectCameraMatrix"},
         {"PF Interface suite refused",
-         [](Bench& b) { b.host.faults().RefuseSuite(kAEGPPFInterfaceSuite, kAEGPPFInterfaceSuiteVersion1); },
+         [](Bench& b) { b.host.state().faults().RefuseSuite(kAEGPPFInterfaceSuite, kAEGPPFInterfaceSuiteVersion1); },
          PF_Err_BAD_CALLBACK_PARAM, true, "AcquireSuite"},
     };
     for (const Case& c : cases) {
@@ -220,14 +220,14 @@ TEST(SmartRenderFailure, FailedRenderReturnsTheFirstErrorAndReleasesAll) {
         EXPECT_EQ(b.Copied(), c.copied);
         // Later steps are skipped, and whatever the render locked or
         // acquired is given back on the way out.
-        std::vector<std::string> ops = b.host.trace().Ops();
+        std::vector<std::string> ops = b.host.state().trace().Ops();
         while (!ops.empty() && (ops.back() == "ReleaseSuite" || ops.back() == "host_unlock_handle")) ops.pop_back();
         ASSERT_FALSE(ops.empty());
-        EXPECT_EQ(ops.back(), c.last_op) << b.host.trace().Describe();
-        EXPECT_EQ(b.host.trace().Count("host_unlock_handle"), b.host.trace().Count("host_lock_handle") -
+        EXPECT_EQ(ops.back(), c.last_op) << b.host.state().trace().Describe();
+        EXPECT_EQ(b.host.state().trace().Count("host_unlock_handle"), b.host.state().trace().Count("host_lock_handle") -
                                                                   (c.last_op == std::string("host_lock_handle") ? 1 : 0));
-        EXPECT_EQ(b.host.trace().Count("ReleaseSuite") + (c.result == PF_Err_BAD_CALLBACK_PARAM && c.copied ? 1 : 0),
-                  b.host.trace().Count("AcquireSuite"));
+        EXPECT_EQ(b.host.state().trace().Count("ReleaseSuite") + (c.result == PF_Err_BAD_CALLBACK_PARAM && c.copied ? 1 : 0),
+                  b.host.state().trace().Count("AcquireSuite"));
         b.session.ReleasePreRenderData();
         EXPECT_TRUE(NothingHeld(b.host));
     }
@@ -250,7 +250,7 @@ TEST_F(SmartRender, MissingHostRecordsAreRefusedBeforeAnyCall) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.cmd);
         EXPECT_EQ(host.Send(c.cmd, c.extra), PF_Err_INTERNAL_STRUCT_DAMAGED);
-        EXPECT_EQ(host.trace().Size(), 0u);
+        EXPECT_EQ(host.state().trace().Size(), 0u);
     }
     EXPECT_TRUE(NothingHeld(host));
 }

@@ -5,7 +5,7 @@
 
 #include "Host.h"
 #include "bookkeeping/TraceArg.h"
-#include "project/DemoScene.h"
+#include "scenes/DemoScene.h"
 
 namespace {
 
@@ -46,8 +46,8 @@ std::string TraceOfARun() {
     std::ostringstream out;
     simhost::Host host(DORVANE_PLUGIN_PATH);
     host.PrintTraceTo(&out);
-    simhost::UseDemoScene(host.project(), host.Instance().layer_id);
-    host.project().FindLayer(host.Instance().layer_id)->duration = {3 * 1001, 30000};
+    simhost::UseDemoScene(host.state().project(), host.state().Instance().layer_id);
+    host.state().project().FindLayer(host.state().Instance().layer_id)->duration = {3 * 1001, 30000};
     EXPECT_EQ(host.About(), PF_Err_NONE);
     EXPECT_EQ(host.GlobalSetup(), PF_Err_NONE);
     EXPECT_EQ(host.ParamsSetup(), PF_Err_NONE);

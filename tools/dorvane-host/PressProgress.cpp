@@ -12,11 +12,11 @@ constexpr long long kQueriesBetweenClockReads = 512;
 
 PressProgress::PressProgress(simhost::Host& host, long long frames, bool show, std::FILE* out)
     : host_(host), frames_(frames), out_(out), next_report_(std::chrono::steady_clock::now() + kReportEvery) {
-    if (show && frames > 0) host_.ObserveCalls([this](std::string_view op) { OnCall(op); });
+    if (show && frames > 0) host_.state().ObserveCalls([this](std::string_view op) { OnCall(op); });
 }
 
 PressProgress::~PressProgress() {
-    host_.ObserveCalls(nullptr);
+    host_.state().ObserveCalls(nullptr);
     if (shown_) std::fprintf(out_, "\r%60s\r", "");
 }
 

@@ -6,7 +6,7 @@
 
 #include "ShortestNumber.h"
 #include "Wording.h"
-#include "project/CameraPresets.h"
+#include "scenes/CameraPresets.h"
 
 namespace dorvane_host {
 
@@ -65,6 +65,28 @@ std::string RateText(const A_Time& frame_duration) {
     return ntsc > 0 && NtscRateText(ntsc) == text ? fraction : text;
 }
 
+// The controls that are keyed, or those set once, as runs of neighbours in
+// the table: "Camera_Fov and Camera_Row1 to Camera_Row4".
+std::string ControlsText(bool keyed) {
+    std::vector<std::string> runs;
+    for (int first = 0; first < kControlCount; ++first) {
+        if (kControls[first].keyed != keyed) continue;
+        int last = first;
+        while (last + 1 < kControlCount && kControls[last + 1].keyed == keyed) ++last;
+        std::string run = kControls[first].name;
+        if (last > first) run += std::string(" to ") + kControls[last].name;
+        runs.push_back(run);
+        first = last;
+    }
+    return List(runs);
+}
+
+std::size_t KeyedCount() {
+    std::size_t count = 0;
+    for (const ControlSpec& control : kControls) count += control.keyed ? 1 : 0;
+    return count;
+}
+
 }  // namespace
 
 ControlUids ClaimedControls(const simhost::Project& project, int layer_id) {
@@ -100,27 +122,19 @@ std::vector<std::string> DescribePress(const ControlUids& before, const ControlU
     const std::size_t frames = recording.Frames();
     const RecordedControl& fov = recording.Control(kFov);
     if (frames == 0) {
-        lines.push_back("keyed nothing: the layer spans no frame, so Camera_Fov and Camera_Row1 to Camera_Row4 "
-                        "hold their defaults (or what they held before), not a recording");
+        lines.push_back("keyed nothing: the layer spans no frame, so " + ControlsText(true) +
+                        " hold their defaults (or what they held before), not a recording");
     } else {
-        lines.push_back("keyed " + Count(static_cast<long long>(frames), "frame") +
-                        " into each of Camera_Fov and Camera_Row1 to Camera_Row4 (" +
-                        Count(static_cast<long long>(frames * 5), "key") + ", from " +
-                        TimeText(fov.keys.front().time) + " to " + TimeText(fov.keys.back().time) + ")");
+        lines.push_back("keyed " + Count(static_cast<long long>(frames), "frame") + " into each of " +
+                        ControlsText(true) + " (" + Count(static_cast<long long>(frames * KeyedCount()), "key") +
+                        ", from " + TimeText(fov.keys.front().time) + " to " + TimeText(fov.keys.back().time) + ")");
     }
-    lines.push_back("set Camera_Aspect once to " + Shortest(recording.Aspect()) + " (width over height), not keyed");
+    lines.push_back("set " + ControlsText(false) + " once to " + Shortest(recording.Aspect()) +
+                    " (width over height), not keyed");
     int enabled = 0;
     for (const RecordedControl& control : recording.controls) enabled += control.enabled ? 1 : 0;
     lines.push_back(enabled == 0 ? "left all six switched off" : std::to_string(enabled) + " of them left switched on");
     return lines;
-}
-
-long long FramesInSpan(const A_Time& duration, const A_Time& frame_duration) {
-    // Both products are whole numbers below 2^64, held exactly, so a span of
-    // whole frames divides exactly.
-    const long double span = std::fabs(static_cast<long double>(duration.value)) * frame_duration.scale;
-    const long double frame = static_cast<long double>(duration.scale) * frame_duration.value;
-    return static_cast<long long>(std::ceil(span / frame));
 }
 
 std::vector<std::string> DescribeScene(const simhost::Scene& scene, bool built_in) {

@@ -10,12 +10,6 @@
 
 namespace dorvane_host {
 
-const ControlName kControls[6] = {
-    {"Camera_Fov", "ADBE Slider Control"},    {"Camera_Aspect", "ADBE Slider Control"},
-    {"Camera_Row1", "ADBE Point3D Control"}, {"Camera_Row2", "ADBE Point3D Control"},
-    {"Camera_Row3", "ADBE Point3D Control"}, {"Camera_Row4", "ADBE Point3D Control"},
-};
-
 namespace {
 
 const simhost::EffectInstance* FindClaimed(const simhost::Project& project, int layer_id,
@@ -58,7 +52,9 @@ A_Time CompTime(const simhost::Layer& layer, double layer_seconds, A_u_long scal
 
 std::size_t Recording::Frames() const {
     std::size_t frames = SIZE_MAX;
-    for (ControlIndex index : {kFov, kRow1, kRow2, kRow3, kRow4}) frames = std::min(frames, controls[index].keys.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (kControls[i].keyed) frames = std::min(frames, controls[i].keys.size());
+    }
     return frames;
 }
 

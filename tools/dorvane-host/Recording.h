@@ -6,20 +6,24 @@
 #include <vector>
 
 #include "A.h"
+#include "ControlTable.h"
 #include "project/Camera.h"
 #include "project/Project.h"
 
 namespace dorvane_host {
 
-struct ControlName {
-    const char* name;
-    const char* kind;  // the installed effect's match name
-};
-
-// The six controls, in the order the effect handles them.
-extern const ControlName kControls[6];
+// The six controls, in the order the effect handles them, as the effect
+// names them.
+using ControlName = ControlSpec;
+using ::kControls;
 // Positions in kControls.
-enum ControlIndex { kFov = 0, kAspect = 1, kRow1 = 2, kRow2 = 3, kRow3 = 4, kRow4 = 5 };
+using ControlIndex = ControlSlot;
+constexpr ControlIndex kFov = kFovControl;
+constexpr ControlIndex kAspect = kAspectControl;
+constexpr ControlIndex kRow1 = kRow1Control;
+constexpr ControlIndex kRow2 = kRow2Control;
+constexpr ControlIndex kRow3 = kRow3Control;
+constexpr ControlIndex kRow4 = kRow4Control;
 
 struct RecordedKey {
     A_Time time;     // composition time, in the scale the keys were written at
@@ -47,7 +51,7 @@ struct Recording {
 
     const RecordedControl& Control(ControlIndex index) const { return controls[index]; }
     double Aspect() const { return controls[kAspect].static_value.x; }
-    // Keys shared by the five animated controls (the fewest any of them has).
+    // Keys shared by the keyed controls (the fewest any of them has).
     std::size_t Frames() const;
 };
 

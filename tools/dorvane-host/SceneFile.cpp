@@ -9,7 +9,7 @@
 #include <sstream>
 #include <vector>
 
-#include "project/CameraPresets.h"
+#include "scenes/CameraPresets.h"
 
 namespace dorvane_host {
 

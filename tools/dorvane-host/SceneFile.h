@@ -5,7 +5,7 @@
 #include <string>
 
 #include "project/Project.h"
-#include "project/Scene.h"
+#include "scenes/Scene.h"
 
 namespace dorvane_host {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "A.h"
-#include "project/Scene.h"
+#include "scenes/Scene.h"
 
 namespace dorvane_host {
 

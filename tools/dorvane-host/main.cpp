@@ -28,7 +28,7 @@
 #include "ShortestNumber.h"
 #include "TimingOverrides.h"
 #include "Wording.h"
-#include "project/DemoScene.h"
+#include "scenes/DemoScene.h"
 #include "project/ProjectDump.h"
 
 namespace {
@@ -222,49 +222,49 @@ int Summarise(const Options& options, simhost::Host& host, const simhost::Scene&
     Line("Version:", VersionText(setup.my_version));
     Line("Flags:", OutFlagNames(static_cast<A_u_long>(setup.out_flags)));
     Line("Flags 2:", OutFlag2Names(static_cast<A_u_long>(setup.out_flags2)));
-    Lines("Registers as:", {"\"" + host.Registrations().back() + "\", plug-in id " + std::to_string(host.LastPluginId()),
+    Lines("Registers as:", {"\"" + host.state().Registrations().back() + "\", plug-in id " + std::to_string(host.state().LastPluginId()),
                             "(the name the effect registers under with the host: a name, not an error report)"});
 
     const PF_Err params_err = host.ParamsSetup();
     if (params_err) return Fail("Parameter set-up", params_err);
     int param_index = 0;
-    for (const simhost::AddedParam& param : host.Params()) {
+    for (const simhost::AddedParam& param : host.state().Params()) {
         Line("Parameter " + std::to_string(++param_index) + ":",
              "button \"" + param.label + "\" (id " + std::to_string(param.def.uu.id) + ", " +
                  ParamFlagNames(static_cast<A_u_long>(param.def.flags)) + ")");
     }
 
-    const int layer_id = host.Instance().layer_id;
-    simhost::BuildScene(host.project(), layer_id, scene);
+    const int layer_id = host.state().Instance().layer_id;
+    simhost::BuildScene(host.state().project(), layer_id, scene);
     Lines("Scene:", DescribeScene(scene, options.scene_file.empty()));
 
     const bool terminal = isatty(STDERR_FILENO) != 0;
     std::optional<simhost::Project> before_last_press;
     Recording recording;  // what the latest press left
     for (int press = 1; press <= options.presses; ++press) {
-        const ControlUids before = ClaimedControls(host.project(), layer_id);
-        const std::size_t steps = host.undo().Steps().size();
-        const std::size_t calls = host.trace().Size();
-        if (options.undo && press == options.presses) before_last_press = host.project();
+        const ControlUids before = ClaimedControls(host.state().project(), layer_id);
+        const std::size_t steps = host.state().undo().Steps().size();
+        const std::size_t calls = host.state().trace().Size();
+        if (options.undo && press == options.presses) before_last_press = host.state().project();
         PF_Err err;
         {
             PressProgress progress(host, FramesInSpan(scene.duration, scene.frame_duration), terminal, stderr);
             err = host.UserChangedParam(1);
         }
         if (err) return Fail("Create Controls", err);
-        recording = ReadRecording(host.project(), layer_id, scene.name);
-        std::vector<std::string> lines = DescribePress(before, ClaimedControls(host.project(), layer_id), recording);
-        const std::size_t new_steps = host.undo().Steps().size() - steps;
-        lines.push_back(new_steps == 1 ? "as one undo step, \"" + host.undo().Steps().back().label +
+        recording = ReadRecording(host.state().project(), layer_id, scene.name);
+        std::vector<std::string> lines = DescribePress(before, ClaimedControls(host.state().project(), layer_id), recording);
+        const std::size_t new_steps = host.state().undo().Steps().size() - steps;
+        lines.push_back(new_steps == 1 ? "as one undo step, \"" + host.state().undo().Steps().back().label +
                                              "\" (what the host's Edit menu offers to undo)"
                                        : "as " + Count(static_cast<long long>(new_steps), "undo step"));
         if (options.trace) {
-            lines.push_back(Count(static_cast<long long>(host.trace().Size() - calls), "call") +
+            lines.push_back(Count(static_cast<long long>(host.state().trace().Size() - calls), "call") +
                             " to the host's functions");
         }
         Lines("Press " + std::to_string(press) + ":", lines);
     }
-    for (const std::string& warning : PressWarnings(host.project(), layer_id, recording)) Line("Warning:", warning);
+    for (const std::string& warning : PressWarnings(host.state().project(), layer_id, recording)) Line("Warning:", warning);
 
     PrintControls(recording, options.presses, before_last_press.has_value());
     if (options.table) {
@@ -275,7 +275,7 @@ int Summarise(const Options& options, simhost::Host& host, const simhost::Scene&
 
     if (before_last_press) {
         const std::optional<std::string> undone = host.Undo();
-        const bool same = simhost::DumpProject(host.project()) == simhost::DumpProject(*before_last_press);
+        const bool same = simhost::DumpProject(host.state().project()) == simhost::DumpProject(*before_last_press);
         const std::string press = std::to_string(options.presses);
         Line("Undo:", (undone ? "undid \"" + *undone + "\"; " : std::string("nothing to undo; ")) +
                           (same ? "the project equals its state before press " + press
@@ -286,9 +286,9 @@ int Summarise(const Options& options, simhost::Host& host, const simhost::Scene&
     const PF_Err setdown_err = host.GlobalSetdown();
     if (setdown_err) return Fail("Global set-down", setdown_err);
     const bool clean =
-        host.ledger().Empty() && host.ledger().Violations().empty() && host.handles().Live() == 0;
+        host.state().ledger().Empty() && host.state().ledger().Violations().empty() && host.state().handles().Live() == 0;
     Line("Host ledger:", clean ? "nothing held (every handle and reference the effect took from the host was given back)"
-                               : host.ledger().Report());
+                               : host.state().ledger().Report());
     return clean ? 0 : 1;
 }
 
@@ -303,10 +303,10 @@ std::unique_ptr<simhost::Host> LoadPlugin(const std::string& path) {
 int Run(const Options& options) {
     const std::unique_ptr<simhost::Host> loaded = LoadPlugin(options.plugin);
     simhost::Host& host = *loaded;
-    const simhost::Scene scene = LoadScene(options, host.project());
+    const simhost::Scene scene = LoadScene(options, host.state().project());
     Outputs outputs(options);
     // An hour-long press makes millions of calls: keep them only when asked.
-    host.SetTracing(options.trace);
+    host.state().trace().SetRecording(options.trace);
     std::optional<TraceOutput> trace;
     if (options.trace) trace.emplace(outputs.trace.get(), host);
     // The trace is kept however the run ends: it is what shows why a press

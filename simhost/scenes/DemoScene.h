@@ -3,7 +3,7 @@
 #pragma once
 
 #include "project/Project.h"
-#include "project/Scene.h"
+#include "scenes/Scene.h"
 
 namespace simhost {
 

@@ -1,4 +1,4 @@
-#include "project/DemoScene.h"
+#include "scenes/DemoScene.h"
 
 namespace simhost {
 

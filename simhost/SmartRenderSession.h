@@ -1,6 +1,8 @@
 // One frame of the two-pass smart-render protocol as the host runs it:
 // pre-render with an output request, render with the pre-render data, and
-// the deletion of that data when the host is done with the frame.
+// the deletion of that data when the host is done with the frame. It sends
+// the commands through the host and serves the passes' callbacks as the
+// services serve theirs, so it stands beside the host, above both.
 #pragma once
 
 #include <optional>

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "A.h"
-#include "project/CameraPresets.h"
+#include "scenes/CameraPresets.h"
 #include "project/Project.h"
 
 namespace simhost {

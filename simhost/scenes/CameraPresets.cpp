@@ -1,4 +1,4 @@
-#include "project/CameraPresets.h"
+#include "scenes/CameraPresets.h"
 
 #include <cmath>
 

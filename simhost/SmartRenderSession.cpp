@@ -1,4 +1,4 @@
-#include "render/SmartRenderSession.h"
+#include "SmartRenderSession.h"
 
 #include <algorithm>
 #include <cstring>
@@ -39,14 +39,14 @@ SmartRenderSession::SmartRenderSession(Host& host, PixelWorld& input, PixelWorld
     std::memset(&render_input_, 0, sizeof(render_input_));
     pre_callbacks_ = {CheckoutLayer, nullptr};
     render_callbacks_ = {CheckoutLayerPixels, CheckinLayerPixels, CheckoutOutput};
-    host_.worlds().Add(input_);
-    host_.worlds().Add(output_);
+    host_.state().worlds().Add(input_);
+    host_.state().worlds().Add(output_);
 }
 
 SmartRenderSession::~SmartRenderSession() {
     ReleasePreRenderData();
-    host_.worlds().Remove(input_);
-    host_.worlds().Remove(output_);
+    host_.state().worlds().Remove(input_);
+    host_.state().worlds().Remove(output_);
 }
 
 void SmartRenderSession::AnswerCheckout(PF_LRect result_rect, PF_LRect max_result_rect) {
@@ -69,7 +69,7 @@ PF_Err SmartRenderSession::PreRender() {
     if (pre_output_.pre_render_data != nullptr) {
         pending_data_ = pre_output_.pre_render_data;
         pending_delete_ = pre_output_.delete_pre_render_data_func;
-        host_.ledger().Hand(Resource::PreRenderData, pending_data_, "from pre-render");
+        host_.state().ledger().Hand(Resource::PreRenderData, pending_data_, "from pre-render");
     }
     render_input_.output_request = pre_input_.output_request;
     render_input_.bitdepth = pre_input_.bitdepth;
@@ -81,8 +81,8 @@ PF_Err SmartRenderSession::Render() {
     PF_SmartRenderExtra extra = {&render_input_, &render_callbacks_};
     const PF_Err err = host_.Send(PF_Cmd_SMART_RENDER, &extra, this);
     // The host checks in whatever pixels the render left checked out.
-    while (host_.ledger().Holds(Resource::LayerPixels, input_.World())) {
-        host_.ledger().Keep(Resource::LayerPixels, input_.World());
+    while (host_.state().ledger().Holds(Resource::LayerPixels, input_.World())) {
+        host_.state().ledger().Keep(Resource::LayerPixels, input_.World());
     }
     return err;
 }
@@ -94,7 +94,7 @@ void SmartRenderSession::ReleasePreRenderData() {
     pending_delete_ = nullptr;
     if (data == nullptr || delete_data == nullptr) return;
     host_.CallEffectRoutine("delete_pre_render_data", [&] { delete_data(data); });
-    host_.ledger().Take(Resource::PreRenderData, data);
+    host_.state().ledger().Take(Resource::PreRenderData, data);
 }
 
 PF_Err SmartRenderSession::RenderFrame() {

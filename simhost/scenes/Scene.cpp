@@ -1,4 +1,4 @@
-#include "project/Scene.h"
+#include "scenes/Scene.h"
 
 #include <stdexcept>
 
