@@ -22,6 +22,7 @@
 #include "Recording.h"
 #include "SceneFile.h"
 #include "TimingOverrides.h"
+#include "Validate.h"
 #include "project/DemoScene.h"
 #include "project/ProjectDump.h"
 
@@ -241,6 +242,8 @@ int main(int argc, char** argv) {
     CLI::Option* trace = app.add_option("--trace", options.trace_file,
                                         "print every host call, to standard error or to the file given")
                              ->expected(0, 1);
+    ValidateOptions validate;
+    AddValidateOptions(app, validate);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -251,6 +254,7 @@ int main(int argc, char** argv) {
     }
     options.trace = trace->count() > 0;
     try {
+        if (ValidationRequested(validate)) return RunValidation(validate, options.plugin, options.json_file);
         return Run(options);
     } catch (const std::exception& e) {
         std::cerr << e.what() << "\n";
