@@ -4,7 +4,7 @@
 
 #include "Checks.h"
 #include "Host.h"
-#include "NothingHeld.h"
+#include "WhatIsHeld.h"
 #include "render/PixelWorld.h"
 #include "render/SmartRenderSession.h"
 

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "Checks.h"
-#include "NothingHeld.h"
+#include "WhatIsHeld.h"
 #include "PressBench.h"
 
 namespace validator {

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "ExactSpan.h"
-#include "NothingHeld.h"
+#include "WhatIsHeld.h"
 #include "project/DemoScene.h"
 #include "project/ProjectDump.h"
 

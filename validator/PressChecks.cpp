@@ -3,7 +3,7 @@
 #include <string>
 
 #include "Checks.h"
-#include "NothingHeld.h"
+#include "WhatIsHeld.h"
 #include "PressBench.h"
 
 namespace validator {

@@ -9,7 +9,7 @@
 #include "Checks.h"
 #include "DrawnSpan.h"
 #include "ExactSpan.h"
-#include "NothingHeld.h"
+#include "WhatIsHeld.h"
 #include "PressBench.h"
 
 namespace validator {

@@ -1,4 +1,4 @@
-#include "NothingHeld.h"
+#include "WhatIsHeld.h"
 
 #include "Check.h"
 
