@@ -72,9 +72,9 @@ void EveryHostCallFailingInTurn(const CheckContext& context) {
             const PF_Err err = bench.host.UserChangedParam(1);
             // A refused suite is reported as such; a refused release is
             // ignored, as the host gives nothing back to act on.
-            const PF_Err expected = calls[i].op == "AcquireSuite"   ? PF_Err_BAD_CALLBACK_PARAM
-                                    : calls[i].op == "ReleaseSuite" ? PF_Err_NONE
-                                                                    : kInjected;
+            PF_Err expected = kInjected;
+            if (calls[i].op == "AcquireSuite") expected = PF_Err_BAD_CALLBACK_PARAM;
+            if (calls[i].op == "ReleaseSuite") expected = PF_Err_NONE;
             Require(err == expected, "error " + std::to_string(expected) + " from the press (" + where.str() + ")",
                     "error " + std::to_string(err));
             RequireRecovered(bench, before, steps_before, where.str());
