@@ -1,6 +1,7 @@
 // Signed 128-bit integers in two's complement, in ISO C++ alone: wide enough
 // for a time over the product of three 32-bit scales, on compilers that
-// offer no 128-bit type of their own.
+// offer no 128-bit type of their own. Kept apart from the effect's own wide
+// arithmetic, so that the reference cannot share a fault with what it checks.
 #pragma once
 
 #include <cstdint>
