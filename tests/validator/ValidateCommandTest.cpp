@@ -77,7 +77,7 @@ TEST(ValidateCommand, BadArgumentsAreRefusedInOneLine) {
     } cases[] = {
         {"--validate --level 6", "--level: Value 6 not in range 1 to 5"},
         {"--level 2", "--level requires --validate"},
-        {"--validate --seed many", "--seed: Value many could not be converted"},
+        {"--validate --seed many", "Could not convert: --seed = many"},
         {"--validate --scene examples/orbit-24fps.json", "--scene excludes --validate"},
     };
     for (const auto& c : cases) {
