@@ -2,6 +2,7 @@
 // the levels, the seed, the report and the exit codes.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -16,8 +17,14 @@ struct ValidatorRun {
     std::string output;  // standard output and error together
 };
 
+// A file of this test's own, apart from those of tests running beside it.
+std::string Scratch(const std::string& name) {
+    return testing::TempDir() + "dorvane-validate-" + std::to_string(getpid()) + "-" +
+           testing::UnitTest::GetInstance()->current_test_info()->name() + "-" + name;
+}
+
 ValidatorRun Validator(const std::string& arguments) {
-    const std::string output = testing::TempDir() + "dorvane-validate-output.txt";
+    const std::string output = Scratch("output.txt");
     const std::string command =
         std::string("\"") + DORVANE_HOST_TOOL + "\" " + arguments + " >\"" + output + "\" 2>&1 </dev/null";
     const int status = std::system(command.c_str());
@@ -41,7 +48,7 @@ TEST(ValidateCommand, ListNamesEveryCheckWithWhatItProves) {
 }
 
 TEST(ValidateCommand, StopsAtTheLevelPrintsTheSeedAndWritesTheReport) {
-    const std::string report = testing::TempDir() + "dorvane-validate-report.json";
+    const std::string report = Scratch("report.json");
     const ValidatorRun run = Validator("--validate --level 2 --seed 42 --json \"" + report + "\"");
     EXPECT_EQ(run.exit_code, 0) << run.output;
     EXPECT_TRUE(Has(run.output, ", levels 1 to 2, seed 42\n")) << run.output;

@@ -4,7 +4,6 @@
 // summary in words, and on request a per-frame table, JSON and CSV exports,
 // an SVG plot and the host calls.
 #include <CLI/CLI.hpp>
-#include <unistd.h>
 
 #include <fstream>
 #include <iostream>
@@ -177,7 +176,7 @@ int Run(const Options& options) {
     simhost::BuildScene(host.project(), layer_id, scene);
     Lines("Scene:", DescribeScene(scene, options.scene_file.empty()));
 
-    const bool terminal = isatty(STDERR_FILENO) != 0;
+    const bool terminal = IsTerminal(stderr);
     std::optional<simhost::Project> before_last_press;
     Recording recording;  // what the latest press left
     for (int press = 1; press <= options.presses; ++press) {
