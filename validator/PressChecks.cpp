@@ -31,27 +31,27 @@ void FreshLayer(const CheckContext& context) {
 void LayerWithEarlierControls(const CheckContext& context) {
     PressBench bench(context.plugin_path);
     bench.Press();
-    // The user renamed one control, and gave another effect a control's
-    // name: both are left alone, and the press makes what they no longer are.
+    // The user renamed one control, and gave a slider the name it had: the
+    // press leaves both alone and makes a new 3D point of that name.
     for (simhost::EffectInstance& effect : bench.TheLayer().effects) {
         if (effect.name == simhost::Utf16FromAscii("Camera_Row2")) effect.name = simhost::Utf16FromAscii("My Row2");
     }
-    simhost::EffectInstance& look_alike = bench.AddEffect("ADBE Point3D Control", "Camera_Aspect");
-    const int look_alike_uid = look_alike.uid;
+    const int look_alike_uid = bench.AddEffect("ADBE Slider Control", "Camera_Row2").uid;
     const std::size_t effects_before = bench.TheLayer().effects.size();
     const std::string before = bench.Dump();
     const std::size_t steps_before = bench.UndoSteps();
     bench.Press();
 
-    RequireEqual(bench.TheLayer().effects.size(), effects_before + 1, "effects after the press (one new):");
     RequireEqual(bench.host.trace().Count("AEGP_ApplyEffect"), 1u, "effects applied:");
+    RequireEqual(bench.TheLayer().effects.size(), effects_before + 1, "effects after the press:");
     const auto renamed = bench.Find("ADBE Point3D Control", "My Row2");
     Require(renamed.size() == 1 && !renamed[0]->params.at(1).keyframes.empty(),
             "the renamed control kept with its earlier keys", "it changed");
-    const auto aspects = bench.Find("ADBE Point3D Control", "Camera_Aspect");
-    Require(aspects.size() == 1 && aspects[0]->uid == look_alike_uid &&
-                (aspects[0]->flags & AEGP_EffectFlags_ACTIVE) != 0,
-            "the look-alike left alone", "it claimed");
+    const auto look_alikes = bench.Find("ADBE Slider Control", "Camera_Row2");
+    Require(look_alikes.size() == 1 && look_alikes[0]->uid == look_alike_uid &&
+                look_alikes[0]->params.at(1).keyframes.empty() &&
+                (look_alikes[0]->flags & AEGP_EffectFlags_ACTIVE) != 0,
+            "the slider named Camera_Row2 left alone", "it keyed or switched off");
     RequirePressRecorded(bench);
     RequireUndoRestores(bench, before, steps_before);
 }
@@ -82,8 +82,8 @@ std::vector<Check> PressChecks() {
          "one undo restores the project exactly.",
          FreshLayer},
         {"press.earlier-controls", 3,
-         "A press on a layer with earlier controls, one renamed and one look-alike of another kind, reuses the "
-         "rest, makes the missing one, leaves both alone, and one undo restores the project exactly.",
+         "A press on a layer with earlier controls, one renamed and a slider under its name, reuses the rest, "
+         "makes a new 3D point of that name, leaves both alone, and one undo restores the project exactly.",
          LayerWithEarlierControls},
         {"press.second-press-reuses", 3,
          "A second press reuses the six controls, records them afresh at the exact frame times, holds nothing, "
