@@ -5,9 +5,14 @@
 #include <string>
 
 #include "SampleTimes.h"
-#include "capture/ExactSpan.h"
+#include "DrawnSpan.h"
+#include "ExactSpan.h"
 
 namespace {
+
+using validator::DrawnSpan;
+using validator::DrawSpan;
+using validator::ExactSpan;
 
 std::string Describe(const A_Time& time) {
     return "{" + std::to_string(time.value) + ", " + std::to_string(time.scale) + "}";
@@ -46,76 +51,6 @@ TEST(SampleWalk, LimitTakesTheLongestCompositionAndRefusesOneSampleMore) {
     std::vector<A_Time> times = {{1, 1}};
     EXPECT_EQ(GetSampleTimes({0, 1}, {2147483647, 1}, {1, 1000}, times), kTooManySamplesErr);
     EXPECT_TRUE(times.empty());
-}
-
-// A scale a host uses for frames and layers.
-A_u_long DrawUsualScale(std::mt19937_64& random) {
-    static constexpr A_u_long kUsual[] = {1, 24, 25, 30, 60, 600, 1000, 2997, 24000, 30000, 48000};
-    return kUsual[random() % (sizeof kUsual / sizeof kUsual[0])];
-}
-
-// Any scale at all, small and large ones often.
-A_u_long DrawScale(std::mt19937_64& random) {
-    switch (random() % 4) {
-        case 0:
-            return static_cast<A_u_long>(1 + random() % 100);
-        case 1:
-            return random() % 2 == 0 ? 2147483648u : 4294967295u;
-        case 2:
-            return static_cast<A_u_long>(1 + random() % 4294967295u);
-        default:
-            return DrawUsualScale(random);
-    }
-}
-
-// Up to `seconds` either way in this scale, within 32 bits.
-A_long DrawTicks(std::mt19937_64& random, A_u_long scale, std::int64_t seconds) {
-    const std::int64_t reach =
-        std::min<std::int64_t>(std::min<std::int64_t>(seconds, 2147483647) * scale, 2147483647);
-    const std::uint64_t width = static_cast<std::uint64_t>(2 * reach + 1);
-    return static_cast<A_long>(static_cast<std::int64_t>(random() % width) - reach);
-}
-
-A_long AnyLong(std::mt19937_64& random) {
-    return static_cast<A_long>(static_cast<std::int64_t>(random() % 4294967296u) - 2147483648);
-}
-
-struct DrawnSpan {
-    A_Time in_point, duration, frame_duration;
-};
-
-// Spans of every kind: an hour either way at a frame rate a host uses, a few
-// frames anywhere in 32 bits, and anything at all.
-DrawnSpan DrawSpan(std::mt19937_64& random) {
-    DrawnSpan span{};
-    const int kind = static_cast<int>(random() % 3);
-    A_u_long (*draw_scale)(std::mt19937_64&) = kind == 0 ? DrawUsualScale : DrawScale;
-    span.in_point.scale = draw_scale(random);
-    span.duration.scale = draw_scale(random);
-    span.frame_duration.scale = draw_scale(random);
-    switch (kind) {
-        case 0:
-            span.frame_duration.value = static_cast<A_long>(random() % 2 == 0 ? 1001 : 1 + random() % 100);
-            span.in_point.value = DrawTicks(random, span.in_point.scale, 3600);
-            span.duration.value = DrawTicks(random, span.duration.scale, 3600);
-            break;
-        case 1: {
-            span.frame_duration.value = static_cast<A_long>(1 + random() % 2147483647);
-            span.in_point.value = DrawTicks(random, span.in_point.scale, 2147483647);
-            // Up to 64 frames, in the duration's scale.
-            const ExactInt frames = static_cast<ExactInt>(random() % 64) * span.frame_duration.value *
-                                    span.duration.scale / span.frame_duration.scale;
-            span.duration.value = static_cast<A_long>(std::min<ExactInt>(frames, 2147483647)) *
-                                  (random() % 2 == 0 ? 1 : -1);
-            break;
-        }
-        default:
-            span.frame_duration.value = static_cast<A_long>(1 + random() % 2147483647);
-            span.in_point.value = AnyLong(random);
-            span.duration.value = AnyLong(random);
-            break;
-    }
-    return span;
 }
 
 bool FitsTicks(const std::optional<std::int64_t>& ticks) {

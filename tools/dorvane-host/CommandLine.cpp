@@ -3,12 +3,14 @@
 #include <CLI/CLI.hpp>
 
 #include <cctype>
+#include <initializer_list>
 #include <iostream>
 #include <utility>
 #include <vector>
 
 #include "PendingFile.h"
 #include "TimingOverrides.h"
+#include "Check.h"
 #include "loading/PluginLibrary.h"
 
 namespace dorvane_host {
@@ -55,6 +57,48 @@ void RequireReadable(const Given& given, const std::string& path, const std::str
     if (!reason.empty()) throw OptionError(given.name, given.text, "cannot be read: " + reason);
 }
 
+// The validator reads the plug-in and --json alone: the demo's options
+// beside it would be ignored without a word, so they are refused; --level
+// and --seed mean nothing without it.
+void ReadValidation(ValidateOptions& validation, const Given& validate, const Given& list, const Given& level,
+                    const Given& seed, const Given& json, std::initializer_list<const Given*> demo_options) {
+    if (list.Present() && validate.Present()) {
+        throw CommandLineError("--list: names the checks without running them; give it without --validate");
+    }
+    for (const Given* given : {&level, &seed}) {
+        if (given->Present() && !validate.Present()) {
+            throw OptionError(given->name, given->text, "is read only with --validate");
+        }
+    }
+    if (!validation.Requested()) return;
+    const std::string mode = list.Present() ? "--list" : "--validate";
+    for (const Given* given : demo_options) {
+        if (given->Present()) {
+            throw CommandLineError(std::string(given->name) + ": not read by " + mode + "; give one or the other");
+        }
+    }
+    if (list.Present() && json.Present()) {
+        throw OptionError(json.name, json.text, "the report of a run; --list runs nothing");
+    }
+    if (level.Present()) {
+        const std::string range = "expected a level from 1 to " + std::to_string(validator::kLevels);
+        const std::optional<long long> number = WholeNumber(level, level.text, range);
+        if (!number || *number < 1 || *number > validator::kLevels) throw OptionError(level.name, level.text, range);
+        validation.level = static_cast<int>(*number);
+    }
+    if (seed.Present()) {
+        const char* const seed_range = "expected a whole number from 0 to 18446744073709551615";
+        const bool digits = !seed.text.empty() && seed.text.size() <= 20 &&
+                            seed.text.find_first_not_of("0123456789") == std::string::npos;
+        if (!digits) throw OptionError(seed.name, seed.text, seed_range);
+        try {
+            validation.seed = std::stoull(seed.text);
+        } catch (const std::out_of_range&) {
+            throw OptionError(seed.name, seed.text, seed_range);
+        }
+    }
+}
+
 }  // namespace
 
 CommandLineError OptionError(const std::string& option, const std::string& value, const std::string& reason) {
@@ -81,12 +125,23 @@ CommandLine ReadCommandLine(int argc, char** argv, const std::string& default_pl
     Given frames_given{"--frames", app.add_option("--frames", frames, "the layer's length, in frames")->type_name("N")};
     Given in_point_given{"--in-point", app.add_option("--in-point", in_point, "the layer's in-point, in frames")->type_name("F")};
     Given presses_given{"--press", app.add_option("--press", presses, "press the button this many times (1 to 1000)")->type_name("N")};
-    app.add_flag("--undo", options.undo, "undo the last press and check the project is as before it");
-    app.add_flag("--table", options.table, "print every recorded frame");
+    Given undo{"--undo", app.add_flag("--undo", options.undo, "undo the last press and check the project is as before it")};
+    Given table{"--table", app.add_flag("--table", options.table, "print every recorded frame")};
     Given json{"--json", app.add_option("--json", options.json_file, "write every key to this JSON file")->type_name("FILE")};
     Given csv{"--csv", app.add_option("--csv", options.csv_file, "write every key to this CSV file")->type_name("FILE")};
     Given plot{"--plot", app.add_option("--plot", options.plot_file,
                                         "draw field of view and camera path into this SVG file")->type_name("FILE")};
+    Given validate{"--validate", app.add_flag("--validate", options.validation.validate,
+                                              "run the validator's checks on the plug-in instead of the demo "
+                                              "(with --level, --seed and --json for a report)")};
+    Given list{"--list", app.add_flag("--list", options.validation.list,
+                                      "name every check of the validator and what it proves")};
+    std::string level, seed;
+    Given level_given{"--level", app.add_option("--level", level, "validate up to this level, 1 to 5 (default: all)")
+                                     ->type_name("N")};
+    Given seed_given{"--seed", app.add_option("--seed", seed, "the seed of the validator's random spans "
+                                                             "(default: a fresh one, printed)")
+                                   ->type_name("N")};
     Given trace{"--trace", app.add_option("--trace", options.trace_file,
                                           "print every host call, to standard error or to the file given")
                                ->expected(0, 1)
@@ -111,9 +166,12 @@ CommandLine ReadCommandLine(int argc, char** argv, const std::string& default_pl
                                (extra.rfind("-", 0) == 0 ? "not an option of this program (--help lists them)"
                                                          : "a value without an option before it"));
     }
-    for (Given* given : {&plugin, &scene, &fps, &frames_given, &in_point_given, &presses_given, &json, &csv, &plot}) {
+    for (Given* given : {&plugin, &scene, &fps, &frames_given, &in_point_given, &presses_given, &json, &csv, &plot,
+                         &level_given, &seed_given}) {
         given->text = given->Value();
     }
+    ReadValidation(options.validation, validate, list, level_given, seed_given, json,
+                   {&scene, &fps, &frames_given, &in_point_given, &presses_given, &undo, &table, &csv, &plot, &trace});
 
     RequireName(plugin);
     if (!plugin.Present()) options.plugin = default_plugin;
@@ -123,6 +181,10 @@ CommandLine ReadCommandLine(int argc, char** argv, const std::string& default_pl
     if (options.plugin.find('/') == std::string::npos) options.plugin = "./" + options.plugin;
     // A macOS bundle is a folder: what must be there to read is its code.
     RequireReadable(plugin, simhost::PluginLibrary::CodePath(options.plugin), "a plug-in");
+    if (options.validation.Requested()) {
+        if (json.Present()) RequireName(json);
+        return line;
+    }
 
     RequireName(scene);
     if (scene.Present()) RequireReadable(scene, options.scene_file, "a scene file");

@@ -3,6 +3,7 @@
 // value and the reason, found before anything is pressed or written.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -21,6 +22,15 @@ public:
 // space.
 CommandLineError OptionError(const std::string& option, const std::string& value, const std::string& reason);
 
+// --validate and --list: the validator's checks instead of the demo.
+struct ValidateOptions {
+    bool validate = false;
+    bool list = false;
+    int level = 0;                      // the last level run; 0: all
+    std::optional<std::uint64_t> seed;  // drawn afresh, and printed, when not given
+    bool Requested() const { return validate || list; }
+};
+
 struct Options {
     std::string plugin;
     std::string scene_file;  // empty: the built-in scene
@@ -34,6 +44,7 @@ struct Options {
     std::string json_file, csv_file, plot_file;  // empty: not asked for
     bool trace = false;
     std::string trace_file;  // empty: standard error
+    ValidateOptions validation;  // with --validate, only plugin and json_file are read
 };
 
 struct CommandLine {

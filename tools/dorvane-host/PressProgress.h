@@ -10,6 +10,9 @@
 
 namespace dorvane_host {
 
+// Whether `stream` is a terminal, where progress is worth showing.
+bool IsTerminal(std::FILE* stream);
+
 class PressProgress {
 public:
     // Reports on `out` while `host` serves the press of a layer of `frames`

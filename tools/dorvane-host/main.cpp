@@ -3,7 +3,6 @@
 // built-in one, or one read from a file), and shows what was recorded: a
 // summary in words, and on request a per-frame table, JSON and CSV exports,
 // an SVG plot and the host calls.
-#include <unistd.h>
 
 #include <fstream>
 #include <iostream>
@@ -27,6 +26,7 @@
 #include "SceneFile.h"
 #include "ShortestNumber.h"
 #include "TimingOverrides.h"
+#include "Validate.h"
 #include "Wording.h"
 #include "scenes/DemoScene.h"
 #include "project/ProjectDump.h"
@@ -238,7 +238,7 @@ int Summarise(const Options& options, simhost::Host& host, const simhost::Scene&
     simhost::BuildScene(host.state().project(), layer_id, scene);
     Lines("Scene:", DescribeScene(scene, options.scene_file.empty()));
 
-    const bool terminal = isatty(STDERR_FILENO) != 0;
+    const bool terminal = IsTerminal(stderr);
     std::optional<simhost::Project> before_last_press;
     Recording recording;  // what the latest press left
     for (int press = 1; press <= options.presses; ++press) {
@@ -332,6 +332,7 @@ int main(int argc, char** argv) {
     try {
         const CommandLine line = ReadCommandLine(argc, argv, DORVANE_PLUGIN_PATH);
         if (line.help_shown) return 0;
+        if (line.options.validation.Requested()) return RunValidation(line.options);
         return Run(line.options);
     } catch (const CommandLineError& e) {
         std::cerr << e.what() << "\n";
