@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ShortestNumber.h"
+#include "Wording.h"
 
 namespace dorvane_host {
 
@@ -31,13 +32,6 @@ std::string JsonValue(const simhost::Vec3& value, bool three_d) {
     if (!three_d) return JsonNumber(value.x);
     return "{\"x\": " + JsonNumber(value.x) + ", \"y\": " + JsonNumber(value.y) + ", \"z\": " + JsonNumber(value.z) +
            "}";
-}
-
-// A line of text that cannot break the CSV's comment lines.
-std::string OneLine(const std::string& text) {
-    std::string line;
-    for (char c : text) line += (c == '\n' || c == '\r') ? ' ' : c;
-    return line;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "Checks.h"
 #include "PendingFile.h"
 #include "RunChecks.h"
+#include "Wording.h"
 
 namespace dorvane_host {
 
@@ -29,18 +30,9 @@ std::string Seconds(double seconds) {
     return text;
 }
 
-// A report of several lines, such as the ledger's, on the check's one line.
-std::string OneLine(std::string text) {
-    while (!text.empty() && text.back() == '\n') text.pop_back();
-    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at)) {
-        text.replace(at, 1, "; ");
-    }
-    return text;
-}
-
 void PrintResult(const validator::CheckResult& result) {
     std::cout << result.name << "  " << (result.passed ? "passed" : "FAILED") << "  " << Seconds(result.seconds);
-    if (!result.passed) std::cout << "  expected " << OneLine(result.expected) << ", found " << OneLine(result.found);
+    if (!result.passed) std::cout << "  expected " << OneLine(result.expected, "; ") << ", found " << OneLine(result.found, "; ");
     std::cout << std::endl;
 }
 

@@ -41,14 +41,6 @@ constexpr int kBadInput = 2;
 // minutes and its five controls' keys would fill gigabytes.
 constexpr long long kMostFrames = 1000000;
 
-// A message that fits on one line of the terminal's output.
-std::string OneLine(const std::string& text) {
-    std::string line;
-    for (char c : text) line += (c == '\n' || c == '\r') ? ' ' : c;
-    while (!line.empty() && line.back() == ' ') line.pop_back();
-    return line;
-}
-
 // The files the run writes, made before the press so that a name that
 // cannot be written is found first, and given their names once written.
 struct Outputs {
