@@ -36,15 +36,16 @@ public:
     // Drops this holder's share; the last one frees the array and the counter.
     // A released holder owns nothing, so a second release does nothing.
     void release() {
-        if (count_ != nullptr) {
-            --*count_;
-            if (*count_ == 0) {
-                delete[] array_;
-                delete count_;
-            }
-        }
+        // The holder lets go before anything is freed, so that nothing the
+        // array's destructors do can reach a freed counter through it.
+        T* const array = array_;
+        std::int32_t* const count = count_;
         array_ = nullptr;
         count_ = nullptr;
+        if (count != nullptr && --*count == 0) {
+            delete[] array;
+            delete count;
+        }
     }
 
 private:
