@@ -173,11 +173,21 @@ TEST(ReadmeRecipes, AMistakenRecipeFails) {
         std::ofstream file(export_path, std::ios::binary);
         dorvane_host::WriteJson(pressed.recording, file);
     }
-    for (const char* mistaken : {"radiansToDegrees(thisComp.layer(\"Solid 1\").effect(\"Camera_Fov\")(\"Slider\")",
-                                 "thisComp.layer(\"Solid 1\").effect(\"Camera_Row4\")(\"Slider\")",
-                                 "thisComp.layer(\"Solid 1\").effect(\"Camera_FOV\")(\"Slider\")",
-                                 "thisComp.layer(\"Solid 2\").effect(\"Camera_Fov\")(\"Slider\")"}) {
-        EXPECT_EQ(RunRecipe(mistaken, export_path, {0.0}).exit_code, 1) << mistaken;
+    // Each with the reason the stand-in gives, so that a run that failed for
+    // another reason (a missing export, say) does not pass for a refusal.
+    const struct {
+        const char* recipe;
+        const char* reason;
+    } mistakes[] = {
+        {"radiansToDegrees(thisComp.layer(\"Solid 1\").effect(\"Camera_Fov\")(\"Slider\")", "SyntaxError"},
+        {"thisComp.layer(\"Solid 1\").effect(\"Camera_Row4\")(\"Slider\")", "has no parameter \"Slider\""},
+        {"thisComp.layer(\"Solid 1\").effect(\"Camera_FOV\")(\"Slider\")", "no effect named \"Camera_FOV\""},
+        {"thisComp.layer(\"Solid 2\").effect(\"Camera_Fov\")(\"Slider\")", "no layer named \"Solid 2\""},
+    };
+    for (const auto& mistake : mistakes) {
+        const NodeRun run = RunRecipe(mistake.recipe, export_path, {0.0});
+        EXPECT_EQ(run.exit_code, 1) << mistake.recipe;
+        EXPECT_NE(run.err.find(mistake.reason), std::string::npos) << mistake.recipe << "\n" << run.err;
     }
     std::remove(export_path.c_str());
 }

@@ -8,7 +8,7 @@ dir="$1"
 cache="${DORVANE_TOOLCHAIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/dorvane}"
 validator="${DORVANE_WORKFLOW_VALIDATOR:-$cache/action-validator-0.6.0/node_modules/.bin/action-validator}"
 if [ ! -x "$validator" ]; then
-    echo "no workflow validator at $validator; run scripts/install-deps native" >&2
+    echo "no workflow validator at $validator; run scripts/install-workflow-validator (scripts/install-deps all runs it)" >&2
     exit 1
 fi
 checked=0
