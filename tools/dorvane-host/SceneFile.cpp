@@ -165,9 +165,10 @@ std::string TimeText(const A_Time& time) {
 // Keys in the order of their times, one key a time: a key out of order or at
 // the time of another would be dropped or reordered by the host unseen.
 void RequireLater(const A_Time& earlier, const A_Time& later, const std::string& path) {
-    // Both products are below 2^63, held exactly.
-    const long double before = static_cast<long double>(earlier.value) * later.scale;
-    const long double after = static_cast<long double>(later.value) * earlier.scale;
+    // A 32-bit value times a 32-bit scale: below 2^63, exact in 64 bits on
+    // every platform (a long double is a plain double on some).
+    const std::int64_t before = std::int64_t{earlier.value} * std::int64_t{later.scale};
+    const std::int64_t after = std::int64_t{later.value} * std::int64_t{earlier.scale};
     if (after <= before) {
         Fail(path, "a time after the previous key's, " + TimeText(earlier), TimeText(later));
     }
