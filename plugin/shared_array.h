@@ -14,38 +14,29 @@ public:
 
     ~shared_array() { release(); }
 
-    // The count lives apart from the array so that copies share both: each
-    // copy is one more holder, and the last to let go frees them. The effect
-    // keeps each of its arrays in one holder; the count is what makes a copy
-    // safe where one is wanted.
-    shared_array(const shared_array& other) : array_(other.array_), count_(other.count_) {
-        if (count_ != nullptr) ++*count_;
-    }
-    shared_array& operator=(const shared_array& other) {
-        if (this != &other) {
-            if (other.count_ != nullptr) ++*other.count_;
-            release();
-            array_ = other.array_;
-            count_ = other.count_;
-        }
-        return *this;
-    }
+    // Holders are never shared by copy or handed over, so the count stays 1
+    // for every holder the effect makes. The counter stays all the same: the
+    // holder the effect's library is specified with keeps its count apart
+    // from the array, and nothing would be gained by a holder of another shape.
+    shared_array(const shared_array&) = delete;
+    shared_array& operator=(const shared_array&) = delete;
+    shared_array(shared_array&&) = delete;
+    shared_array& operator=(shared_array&&) = delete;
 
     T* get() const { return array_; }
 
     // Drops this holder's share; the last one frees the array and the counter.
     // A released holder owns nothing, so a second release does nothing.
     void release() {
-        // The holder lets go before anything is freed, so that nothing the
-        // array's destructors do can reach a freed counter through it.
-        T* const array = array_;
-        std::int32_t* const count = count_;
+        if (count_ != nullptr) {
+            --*count_;
+            if (*count_ == 0) {
+                delete[] array_;
+                delete count_;
+            }
+        }
         array_ = nullptr;
         count_ = nullptr;
-        if (count != nullptr && --*count == 0) {
-            delete[] array;
-            delete count;
-        }
     }
 
 private:
