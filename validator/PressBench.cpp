@@ -86,7 +86,7 @@ void RequirePressRecorded(PressBench& bench) {
     const std::uint64_t frames = exact.CountUpTo(1u << 24);
     std::size_t keyed = 0;
     for (const ControlSpec& control : kControls) {
-        const auto found = bench.Find(control.match_name, control.name);
+        const auto found = bench.Find(control.kind, control.name);
         Require(!found.empty(), std::string("a control ") + control.name, "none");
         const simhost::EffectInstance& effect = *found.front();
         Require((effect.flags & AEGP_EffectFlags_ACTIVE) == 0, std::string(control.name) + " switched off",

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Check.h"
+#include "ControlTable.h"
 #include "Host.h"
 
 namespace validator {
@@ -18,22 +19,6 @@ constexpr const char* kUndoLabel = "Teskaline: Create Expression Controls";
 // The code of a host call a check makes fail: no host call returns it of
 // its own accord.
 constexpr A_Err kInjected = 7321;
-
-struct ControlSpec {
-    const char* name;
-    const char* match_name;
-    bool keyed;
-};
-
-// The six controls a press produces, in order.
-constexpr std::array<ControlSpec, 6> kControls = {{
-    {"Camera_Fov", "ADBE Slider Control", true},
-    {"Camera_Aspect", "ADBE Slider Control", false},
-    {"Camera_Row1", "ADBE Point3D Control", true},
-    {"Camera_Row2", "ADBE Point3D Control", true},
-    {"Camera_Row3", "ADBE Point3D Control", true},
-    {"Camera_Row4", "ADBE Point3D Control", true},
-}};
 
 class PressBench {
 public:

@@ -15,12 +15,12 @@ void FreshLayer(const CheckContext& context) {
     const std::string before = bench.Dump();
     const std::size_t steps_before = bench.UndoSteps();
     bench.Press();
-    RequireEqual(bench.TheLayer().effects.size(), 1 + kControls.size(), "effects on the layer:");
-    for (std::size_t i = 0; i < kControls.size(); ++i) {
+    RequireEqual(bench.TheLayer().effects.size(), 1 + std::size_t{kControlCount}, "effects on the layer:");
+    for (std::size_t i = 0; i < std::size_t{kControlCount}; ++i) {
         const simhost::EffectInstance& effect = bench.TheLayer().effects[1 + i];
-        Require(effect.key == bench.KeyOf(kControls[i].match_name) &&
+        Require(effect.key == bench.KeyOf(kControls[i].kind) &&
                     effect.name == simhost::Utf16FromAscii(kControls[i].name),
-                std::string("effect ") + std::to_string(2 + i) + " a " + kControls[i].match_name + " named " +
+                std::string("effect ") + std::to_string(2 + i) + " a " + kControls[i].kind + " named " +
                     kControls[i].name,
                 "another");
     }
@@ -67,7 +67,7 @@ void SecondPressReuses(const CheckContext& context) {
     const std::string moved = bench.Dump();
     bench.Press();
     RequireEqual(bench.host.state().trace().Count("AEGP_ApplyEffect"), 0u, "effects applied by the second press:");
-    RequireEqual(bench.TheLayer().effects.size(), 1 + kControls.size(), "effects on the layer:");
+    RequireEqual(bench.TheLayer().effects.size(), 1 + std::size_t{kControlCount}, "effects on the layer:");
     Require(bench.Dump() != moved, "the controls recorded afresh", "the first press's values");
     RequirePressRecorded(bench);
     RequireUndoRestores(bench, moved, steps_before);

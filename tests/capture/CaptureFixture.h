@@ -10,16 +10,13 @@
 
 #include "ControlTable.h"
 #include "Host.h"
+#include "PressBench.h"
 #include "scenes/DemoScene.h"
 #include "project/ProjectDump.h"
 #include "support/EffectKeys.h"
 #include "support/NothingHeld.h"
 
-// The undo step a press makes.
-constexpr const char* kUndoLabel = "Teskaline: Create Expression Controls";
-// The code of a host call a test makes fail: no host call returns it of
-// its own accord.
-constexpr A_Err kInjected = 7321;
+using validator::kUndoLabel;
 
 inline std::u16string U16(const std::string& text) { return simhost::Utf16FromAscii(text); }
 
