@@ -235,7 +235,9 @@ TEST_P(Summaries, SayWhatTheyMean) {
     }
     for (const std::string& part : GetParam().never) EXPECT_FALSE(Has(run.out, part)) << part << "\n" << run.out;
     std::string svg = Slurp(folder + "/plot.svg");
-    if (Has(arguments, "--plot")) EXPECT_FALSE(svg.empty()) << "no plot was written";
+    if (Has(arguments, "--plot")) {
+        EXPECT_FALSE(svg.empty()) << "no plot was written";
+    }
     for (const char* overlong : {"00000000000000000000", "nan", "inf"}) {
         EXPECT_FALSE(Has(svg, overlong)) << "the plot holds " << overlong;
     }
