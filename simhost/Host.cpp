@@ -32,8 +32,8 @@ std::string CommandName(PF_Cmd cmd) {
 }  // namespace
 
 Host::Host(const std::string& plugin_path)
-    : properties_(AcceptEffectPropertyList(PluginLibrary::CodePath(plugin_path))),
-      library_(PluginLibrary::CodePath(plugin_path)),
+    : properties_(AcceptEffectPropertyList(plugin_path)),
+      library_(plugin_path),
       entry_(library_.Find(EffectEntryName(properties_))),
       context_(DefaultProject()) {
     if (entry_ == nullptr) {

@@ -15,7 +15,7 @@ namespace {
 
 void PropertyListIsAnEffects(const CheckContext& context) {
     try {
-        const simhost::PropertyList list = simhost::AcceptEffectPropertyList(simhost::PluginLibrary::CodePath(context.plugin_path));
+        const simhost::PropertyList list = simhost::AcceptEffectPropertyList(context.plugin_path);
         const std::optional<std::string> name = list.PascalString(simhost::FourCC("name"));
         Require(name && !name->empty(), "the list to name the effect", "no name");
     } catch (const simhost::PropertyListError& error) {
@@ -36,11 +36,11 @@ void GlobalSetupAgreesWithTheList(const CheckContext& context) {
 void EntryPointFoundByName(const CheckContext& context) {
     std::string name;
     try {
-        name = simhost::EffectEntryName(simhost::AcceptEffectPropertyList(simhost::PluginLibrary::CodePath(context.plugin_path)));
+        name = simhost::EffectEntryName(simhost::AcceptEffectPropertyList(context.plugin_path));
     } catch (const simhost::PropertyListError& error) {
         throw CheckFailure("a listed entry point", error.what());
     }
-    const simhost::PluginLibrary library(simhost::PluginLibrary::CodePath(context.plugin_path));
+    const simhost::PluginLibrary library(context.plugin_path);
     Require(library.Find(name) != nullptr, "the library to export " + name, "no such symbol");
 }
 

@@ -9,6 +9,7 @@
 #include <dlfcn.h>
 #endif
 #if defined(__linux__)
+#include "loading/PropertyListResourceFile.h"
 #include "loading/macho/MachOBundle.h"
 #endif
 
@@ -29,28 +30,13 @@ std::string NativePath(const std::string& path) {
 }
 #endif
 
-#if defined(__linux__)
-// The code of a macOS bundle: Contents/MacOS/ inside it.
-bool InsideBundle(const std::string& path) {
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    return folder.filename() == "MacOS" && folder.parent_path().filename() == "Contents";
-}
-#endif
 
 }  // namespace
 
-std::string PluginLibrary::CodePath(const std::string& path) {
-    namespace fs = std::filesystem;
-    fs::path bundle(path);
-    if (bundle.filename().empty()) bundle = bundle.parent_path();  // "X.plugin/"
-    if (bundle.extension() != ".plugin" || !fs::is_directory(bundle)) return path;
-    // Our bundles name their executable (CFBundleExecutable) after themselves.
-    return (bundle / "Contents" / "MacOS" / bundle.stem()).string();
-}
-
-PluginLibrary::PluginLibrary(const std::string& path) : path_(path), module_(nullptr) {
+PluginLibrary::PluginLibrary(const std::string& plugin_path) : path_(BundleCodePath(plugin_path)), module_(nullptr) {
+    const std::string& path = path_;
 #if defined(__linux__)
-    if (InsideBundle(path)) {
+    if (IsBundleCode(path)) {
         bundle_ = std::make_unique<macho::MachOBundle>(path);
         return;
     }

@@ -20,13 +20,11 @@ class MachOBundle;
 class PluginLibrary {
 public:
     // Throws std::runtime_error naming the path and the loader's reason.
-    // `path` is the code itself; a bundle folder is taken by CodePath.
-    explicit PluginLibrary(const std::string& path);
+    // `plugin_path` is the code itself, or a bundle folder, whose code is
+    // taken (BundleCodePath).
+    explicit PluginLibrary(const std::string& plugin_path);
     ~PluginLibrary();
 
-    // The code of the plug-in at `path`: for a bundle folder (X.plugin),
-    // the executable in it, Contents/MacOS/X; any other path as it is.
-    static std::string CodePath(const std::string& path);
     PluginLibrary(const PluginLibrary&) = delete;
     PluginLibrary& operator=(const PluginLibrary&) = delete;
 

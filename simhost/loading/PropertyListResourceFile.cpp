@@ -28,12 +28,25 @@ private:
 
 }  // namespace
 
+std::string BundleCodePath(const std::string& path) {
+    namespace fs = std::filesystem;
+    fs::path bundle(path);
+    if (bundle.filename().empty()) bundle = bundle.parent_path();  // "X.plugin/"
+    std::error_code error;
+    if (bundle.extension() != ".plugin" || !fs::is_directory(bundle, error)) return path;
+    return (bundle / "Contents" / "MacOS" / bundle.stem()).string();
+}
+
+bool IsBundleCode(const std::string& path) {
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return folder.filename() == "MacOS" && folder.parent_path().filename() == "Contents";
+}
+
 std::string PropertyFilePath(const std::string& plugin_path) {
     namespace fs = std::filesystem;
-    const fs::path library(plugin_path);
-    const fs::path folder = library.parent_path();
-    if (folder.filename() == "MacOS" && folder.parent_path().filename() == "Contents") {
-        return (folder.parent_path() / "Resources" / library.stem()).string() + ".rsrc";
+    const fs::path library(BundleCodePath(plugin_path));
+    if (IsBundleCode(library.string())) {
+        return (library.parent_path().parent_path() / "Resources" / library.stem()).string() + ".rsrc";
     }
     return fs::path(library).replace_extension(".rsrc").string();
 }

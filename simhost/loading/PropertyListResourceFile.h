@@ -14,7 +14,18 @@ struct FileResource {
     std::vector<std::uint8_t> data;
 };
 
-// The resource file the host reads for a library at `plugin_path`: inside a
+// A macOS bundle's layout, in one place: X.plugin holds its code in
+// Contents/MacOS/X (our bundles name their executable after themselves) and
+// its resource file in Contents/Resources/X.rsrc.
+//
+// The code of the plug-in at `path`: for a bundle folder, the executable in
+// it; any other path as it is.
+std::string BundleCodePath(const std::string& path);
+// Whether `path` is the executable inside a bundle.
+bool IsBundleCode(const std::string& path);
+
+// The resource file the host reads for the plug-in at `plugin_path` (a
+// bundle folder, the code inside one, or a library elsewhere): inside a
 // bundle Contents/Resources/<name>.rsrc, otherwise <name>.rsrc beside it.
 std::string PropertyFilePath(const std::string& plugin_path);
 

@@ -14,6 +14,7 @@
 
 #include "Host.h"
 #include "loading/PluginLibrary.h"
+#include "loading/PropertyListResourceFile.h"
 #include "loading/macho/CompactUnwind.h"
 #include "loading/macho/MachOError.h"
 #include "support/NothingHeld.h"
@@ -142,7 +143,7 @@ Bytes UniversalAfterArm64(const Bytes& x86_64) {
 
 // The universal build's own code is such a file already.
 TEST(MachOLoader, RunsTheX86_64SliceOfAUniversalFile) {
-    Bytes code = ReadFile(simhost::PluginLibrary::CodePath(DORVANE_PLUGIN_PATH));
+    Bytes code = ReadFile(simhost::BundleCodePath(DORVANE_PLUGIN_PATH));
     const Bytes universal_magic = {0xca, 0xfe, 0xba, 0xbe};
     if (!std::equal(universal_magic.begin(), universal_magic.end(), code.begin())) code = UniversalAfterArm64(code);
 
@@ -154,7 +155,7 @@ TEST(MachOLoader, RunsTheX86_64SliceOfAUniversalFile) {
 // The bundle under test with every spelling of an import's name changed
 // to one that no system has; the names in the file are NUL-terminated.
 Bytes WithImportRenamed(const std::string& from, const std::string& to) {
-    Bytes code = ReadFile(simhost::PluginLibrary::CodePath(DORVANE_PLUGIN_PATH));
+    Bytes code = ReadFile(simhost::BundleCodePath(DORVANE_PLUGIN_PATH));
     const Bytes needle(from.c_str(), from.c_str() + from.size() + 1);
     int renamed = 0;
     for (auto at = std::search(code.begin(), code.end(), needle.begin(), needle.end()); at != code.end();
@@ -227,7 +228,7 @@ TEST(MachOBundle, RunsTheEntryPoint) {
     simhost::Host host(DORVANE_PLUGIN_PATH);
     ASSERT_EQ(host.About(), PF_Err_NONE);
     EXPECT_TRUE(Says(std::string(host.OutData().return_msg), "Dorvane, v1.0.0"));
-    EXPECT_EQ(simhost::PluginLibrary(simhost::PluginLibrary::CodePath(DORVANE_PLUGIN_PATH)).Find("NoSuchSymbol"),
+    EXPECT_EQ(simhost::PluginLibrary(simhost::BundleCodePath(DORVANE_PLUGIN_PATH)).Find("NoSuchSymbol"),
               nullptr);
 }
 

@@ -11,7 +11,7 @@
 #include "PendingFile.h"
 #include "TimingOverrides.h"
 #include "Check.h"
-#include "loading/PluginLibrary.h"
+#include "loading/PropertyListResourceFile.h"
 
 namespace dorvane_host {
 
@@ -180,7 +180,7 @@ CommandLine ReadCommandLine(int argc, char** argv, const std::string& default_pl
     // on the command line, not a library for the loader to search for.
     if (options.plugin.find('/') == std::string::npos) options.plugin = "./" + options.plugin;
     // A macOS bundle is a folder: what must be there to read is its code.
-    RequireReadable(plugin, simhost::PluginLibrary::CodePath(options.plugin), "a plug-in");
+    RequireReadable(plugin, simhost::BundleCodePath(options.plugin), "a plug-in");
     if (options.validation.Requested()) {
         if (json.Present()) RequireName(json);
         return line;

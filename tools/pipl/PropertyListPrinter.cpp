@@ -71,10 +71,7 @@ bool IsLibraryCode(const std::vector<std::uint8_t>& file) {
 FoundList Find(const std::string& path) {
     if (fs::is_directory(path)) {
         // Dorvane.plugin keeps its list in Contents/Resources/Dorvane.rsrc.
-        const fs::path bundle = fs::path(path);
-        const std::string name = (bundle.filename().empty() ? bundle.parent_path() : bundle).stem().string();
-        const fs::path code = bundle / "Contents" / "MacOS" / name;
-        const fs::path resources = simhost::PropertyFilePath(code.string());
+        const fs::path resources = simhost::PropertyFilePath(path);
         if (!fs::exists(resources)) throw NoList(path + " holds no property list: no " + resources.string());
         return InResourceFile(resources);
     }
