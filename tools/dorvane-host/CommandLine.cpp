@@ -106,6 +106,24 @@ CommandLineError OptionError(const std::string& option, const std::string& value
     return CommandLineError(option + " " + (quote ? "'" + value + "'" : value) + ": " + reason);
 }
 
+std::unique_ptr<PendingFile> OpenOutput(const char* option, const std::string& path) {
+    if (path.empty()) return nullptr;
+    try {
+        return std::make_unique<PendingFile>(path);
+    } catch (const FileError& e) {
+        throw OptionError(option, path, std::string("cannot be written: ") + e.what());
+    }
+}
+
+void CommitOutput(const char* option, PendingFile* file) {
+    if (file == nullptr) return;
+    try {
+        file->Commit();
+    } catch (const FileError& e) {
+        throw std::runtime_error(option + std::string(" ") + file->Path() + ": could not be written: " + e.what());
+    }
+}
+
 CommandLine ReadCommandLine(int argc, char** argv, const std::string& default_plugin) {
     CLI::App app{"Press Dorvane's \"Create Controls\" in the simulated host and show what it recorded"};
     // Every value is read as text and checked below, so that each mistake

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "A.h"
+#include "PendingFile.h"
 
 namespace dorvane_host {
 
@@ -51,6 +53,14 @@ struct CommandLine {
     Options options;
     bool help_shown = false;  // --help: the options were printed, nothing to run
 };
+
+// The file an output option names, made before anything is pressed (null
+// for no name); throws CommandLineError naming the option when it cannot be
+// written.
+std::unique_ptr<PendingFile> OpenOutput(const char* option, const std::string& path);
+// Gives a made output its name once whole (nothing for null); throws
+// std::runtime_error naming the option and the file when that fails.
+void CommitOutput(const char* option, PendingFile* file);
 
 // Reads the arguments and checks what can be checked without the host:
 // names are not empty, numbers are in range, the plug-in and the scene file

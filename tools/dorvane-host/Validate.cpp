@@ -72,14 +72,7 @@ int RunValidation(const Options& options) {
     }
     // The report's file is made before the first check, so a folder that
     // cannot take it is found at once.
-    std::unique_ptr<PendingFile> report;
-    if (!options.json_file.empty()) {
-        try {
-            report = std::make_unique<PendingFile>(options.json_file);
-        } catch (const FileError& e) {
-            throw OptionError("--json", options.json_file, std::string("cannot be written: ") + e.what());
-        }
-    }
+    const std::unique_ptr<PendingFile> report = OpenOutput("--json", options.json_file);
     const int level = validation.level == 0 ? validator::kLevels : validation.level;
     const std::uint64_t seed = validation.seed ? *validation.seed : std::random_device{}();
     std::cout << "Validating " << options.plugin << ", levels 1 to " << level << ", seed " << seed << std::endl;
@@ -89,11 +82,7 @@ int RunValidation(const Options& options) {
     for (const validator::CheckResult& result : results) failed += result.passed ? 0 : 1;
     if (report) {
         WriteReport(report->Stream(), options.plugin, level, seed, results, failed);
-        try {
-            report->Commit();
-        } catch (const FileError& e) {
-            throw std::runtime_error("--json " + options.json_file + ": could not be written: " + e.what());
-        }
+        CommitOutput("--json", report.get());
     }
     std::cout << results.size() - failed << " passed, " << failed << " failed" << std::endl;
     return failed == 0 ? 0 : 1;

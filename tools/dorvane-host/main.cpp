@@ -47,19 +47,10 @@ struct Outputs {
     std::unique_ptr<PendingFile> json, csv, plot, trace;
 
     explicit Outputs(const Options& options) {
-        json = Make("--json", options.json_file);
-        csv = Make("--csv", options.csv_file);
-        plot = Make("--plot", options.plot_file);
-        if (options.trace) trace = Make("--trace", options.trace_file);
-    }
-
-    static std::unique_ptr<PendingFile> Make(const char* option, const std::string& path) {
-        if (path.empty()) return nullptr;
-        try {
-            return std::make_unique<PendingFile>(path);
-        } catch (const FileError& e) {
-            throw OptionError(option, path, std::string("cannot be written: ") + e.what());
-        }
+        json = OpenOutput("--json", options.json_file);
+        csv = OpenOutput("--csv", options.csv_file);
+        plot = OpenOutput("--plot", options.plot_file);
+        if (options.trace) trace = OpenOutput("--trace", options.trace_file);
     }
 };
 
@@ -139,15 +130,9 @@ void WriteFiles(Outputs& outputs, const Recording& recording, int press, bool un
         lines.emplace_back("Plot:", "field of view and camera path of press " + std::to_string(press) + " drawn in " +
                                         outputs.plot->Path());
     }
-    for (const auto& [option, file] : {std::pair<const char*, PendingFile*>{"--json", outputs.json.get()},
-                                       {"--csv", outputs.csv.get()}, {"--plot", outputs.plot.get()}}) {
-        if (file == nullptr) continue;
-        try {
-            file->Commit();
-        } catch (const FileError& e) {
-            throw std::runtime_error(option + std::string(" ") + file->Path() + ": could not be written: " + e.what());
-        }
-    }
+    CommitOutput("--json", outputs.json.get());
+    CommitOutput("--csv", outputs.csv.get());
+    CommitOutput("--plot", outputs.plot.get());
     for (const auto& [label, text] : lines) Line(label, text);
 }
 
@@ -305,7 +290,7 @@ int Run(const Options& options) {
     // went wrong.
     const auto keep_trace = [&] {
         trace.reset();
-        if (outputs.trace) outputs.trace->Commit();
+        CommitOutput("--trace", outputs.trace.get());
     };
     int code = 1;
     try {
