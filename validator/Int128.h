@@ -17,7 +17,6 @@ public:
     bool Negative() const { return (high_ >> 63) != 0; }
     // The value, when it fits in 64 bits.
     std::int64_t ToInt64() const { return static_cast<std::int64_t>(low_); }
-    bool FitsInt64() const { return high_ == (static_cast<std::int64_t>(low_) < 0 ? ~std::uint64_t{0} : 0); }
 
     friend Int128 operator+(const Int128& a, const Int128& b) {
         Int128 sum;

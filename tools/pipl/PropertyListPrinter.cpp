@@ -10,6 +10,7 @@
 
 #include "WindowsResourceReader.h"
 #include "loading/PropertyList.h"
+#include "loading/PropertyListReader.h"
 #include "loading/PropertyListResourceFile.h"
 
 namespace pipl {
@@ -22,11 +23,18 @@ using simhost::PropertyList;
 using simhost::PropertyListLayout;
 using simhost::PropertyRecord;
 
-// Where each platform's host looks: the Windows resource "PIPL" 16000 in US
-// English, and the macOS resource 'PiPL' in the bundle's resource file.
-constexpr const char* kWindowsResourceType = "PIPL";
-constexpr std::uint16_t kResourceId = 16000;
-constexpr std::uint16_t kWindowsResourceLanguage = 1033;
+// Where each platform's host looks, as the simulated host reads it: the
+// Windows resource in the library, the macOS one in the resource file.
+using simhost::kPropertyFileResourceType;
+using simhost::kPropertyResourceId;
+using simhost::kPropertyResourceLanguage;
+using simhost::kPropertyResourceType;
+
+// "resource PIPL 16000, language 1033"
+std::string WindowsResourceName() {
+    return std::string("resource ") + kPropertyResourceType + " " + std::to_string(kPropertyResourceId) +
+           ", language " + std::to_string(kPropertyResourceLanguage);
+}
 
 class NoList : public std::runtime_error {
 public:
@@ -49,7 +57,7 @@ std::vector<std::uint8_t> ReadFile(const fs::path& path) {
 FoundList InResourceFile(const fs::path& path) {
     const std::vector<std::uint8_t> file = ReadFile(path);
     try {
-        const simhost::FileResource resource = simhost::FindFileResource(file, FourCC("PiPL"));
+        const simhost::FileResource resource = simhost::FindFileResource(file, kPropertyFileResourceType);
         return {path.string(), "resource 'PiPL' " + std::to_string(resource.id), PropertyListLayout::Mac,
                 resource.data};
     } catch (const simhost::PropertyListError& e) {
@@ -79,12 +87,13 @@ FoundList Find(const std::string& path) {
     if (LooksLikeWindowsImage(file)) {
         std::optional<std::vector<std::uint8_t>> resource;
         try {
-            resource = FindWindowsResource(file, kWindowsResourceType, kResourceId, kWindowsResourceLanguage);
+            resource = FindWindowsResource(file, kPropertyResourceType, static_cast<std::uint16_t>(kPropertyResourceId),
+                                           static_cast<std::uint16_t>(kPropertyResourceLanguage));
         } catch (const WindowsImageError& e) {
             throw NoList(path + " holds no property list: not a well-formed Windows library: " + e.what());
         }
-        if (!resource) throw NoList(path + " holds no property list: no PIPL resource 16000 in language 1033");
-        return {path, "resource PIPL 16000, language 1033", PropertyListLayout::Windows, *resource};
+        if (!resource) throw NoList(path + " holds no property list: no " + WindowsResourceName());
+        return {path, WindowsResourceName(), PropertyListLayout::Windows, *resource};
     }
     if (IsLibraryCode(file)) {
         const std::string resources = simhost::PropertyFilePath(path);
