@@ -8,8 +8,9 @@
 #else
 #include <dlfcn.h>
 #endif
-#if defined(__linux__)
+
 #include "loading/PropertyListResourceFile.h"
+#if defined(__linux__)
 #include "loading/macho/MachOBundle.h"
 #endif
 
